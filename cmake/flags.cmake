@@ -1,0 +1,18 @@
+# Plain IEEE double everywhere: every operation rounded to double, no fused multiply-add,
+# no x87 excess precision on i686, never fast-math.
+add_compile_options(-Wall -Wextra -ffp-contract=off)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "i.86" OR CMAKE_CXX_COMPILER MATCHES "i686")
+  add_compile_options(-msse2 -mfpmath=sse)
+endif()
+
+if(VELORTIN_SANITIZE)
+  set(_san -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all
+           -fno-omit-frame-pointer)
+  add_compile_options(${_san})
+  add_link_options(${_san})
+endif()
+
+if(WIN32)
+  # No MinGW runtime DLLs: Wine and Windows need only their own system DLLs.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()

@@ -1,0 +1,58 @@
+// The scan calculation: the record, units and printer types, and Compute on field texts.
+#pragma once
+
+enum LengthUnit { UNIT_MM, UNIT_CM, UNIT_IN, UNIT_FT, UNIT_M, UNIT_COUNT };
+enum PrinterType { PRINTER_CONTINUOUS, PRINTER_DITHERED, PRINTER_PRESS, PRINTER_COUNT };
+
+// Lengths in millimetres, resolutions per millimetre.
+struct CalcRecord {
+    double inputWidth = 0;
+    double inputHeight = 0;
+    double outputWidth = 0;
+    double outputHeight = 0;
+    double printerRes = 0;
+    double viewDistance = 0;
+    int printerType = PRINTER_DITHERED;
+    int outputUnits = UNIT_IN;
+    int distanceUnits = UNIT_IN;
+    double scanRes = 0;
+    double scanPixelsX = 0;
+    double scanPixelsY = 0;
+    int inputUnits = UNIT_MM;
+};
+
+// Each factor is the double nearest the decimal written; conversion is always one
+// multiplication. The inch is 25.40005 mm and the foot 304.8006 mm, not 25.4 and 304.8.
+constexpr double UNIT_TO_MM[UNIT_COUNT] = {1, 10, 25.40005, 304.8006, 1000};
+constexpr double UNIT_FROM_MM[UNIT_COUNT] = {1, 0.1, 0.039370001240155036, 0.003280833436679587,
+                                             0.001};
+constexpr double PRINTER_FACTOR[PRINTER_COUNT] = {1, 0.2857142857142857, 1.5};
+constexpr double PER_INCH_TO_PER_MM = 0.039370001240155036;
+constexpr double PER_MM_TO_PER_INCH = 25.40005;
+constexpr double TEN_INCHES = 254.0005;
+constexpr double EYE_LIMIT = 9.84250031003876;  // 250 dots per inch, per millimetre
+
+constexpr const char RejectionText[] = "Physical dimensions must be > 0.0";
+constexpr const char RejectionCaption[] = "Error";
+
+// The editable fields in the order Compute reads them, and the texts it writes, in order.
+constexpr int INPUT_FIELDS[5] = {102, 103, 104, 106, 108};
+constexpr int RESULT_FIELDS[7] = {102, 103, 104, 105, 106, 109, 110};
+
+// What Compute needs from whatever holds the fields: a window, a test, a line of a batch.
+struct FieldIo {
+    // The text of an editable field, taken just before it is read: either written into
+    // buffer (size bytes, terminated) and returned, or a text of the caller's own.
+    virtual const char* FieldText(int id, char* buffer, int size) = 0;
+    // Called at the moment a field is rejected, before Compute returns.
+    virtual void ShowRejection(int id) = 0;
+    virtual void SetFieldText(int id, const char* text) = 0;
+    virtual void DisableCompute() = 0;
+
+protected:
+    ~FieldIo() = default;
+};
+
+int ReadInputs(CalcRecord* record, FieldIo* io);
+int ComputeScan(CalcRecord* record, FieldIo* io);
+void ShowResults(const CalcRecord* record, FieldIo* io);
