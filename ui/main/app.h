@@ -21,7 +21,7 @@ extern CalcRecord Record;
 // String table (ids 0 to 21).
 int LoadAppStrings(void);
 void FreeAppStrings(void);
-const char* GetAppString(int id);
+char* GetAppString(int id);  // writable: choice lists are measured in place
 
 // Metrics and the one font.
 void ReadScreenMetrics(void);

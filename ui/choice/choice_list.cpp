@@ -1,0 +1,76 @@
+// Choice lists ("label|item|item|") and the per-item flag bits.
+#include "ui/choice/choice.h"
+#include "ui/main/app.h"
+
+// Every walker also stops at the terminator, so a list without its closing bar (or with
+// no bar at all) reads as ending in an empty item instead of running off its end.
+
+char* ChoiceItem(char* list, int n)
+{
+    char* p = list;
+    for (int i = 0; i < n; i++) {
+        if (*p != '|') {
+            while (*p && *p != '|')
+                p++;
+            if (!*p)
+                return p;
+        }
+        p++;
+        if (!*p)
+            return p - 1;
+    }
+    return p;
+}
+
+int ChoiceCount(const char* list)
+{
+    int bars = 0;
+    for (; *list; list++)
+        if (*list == '|')
+            bars++;
+    return bars;
+}
+
+int ChoiceItemLength(const char* item)
+{
+    int n = 0;
+    while (item[n] && item[n] != '|')
+        n++;
+    return n;
+}
+
+int ChoiceItemWidth(char* item)
+{
+    // Measured in place behind a temporary terminator; the list is as before on return.
+    int length = ChoiceItemLength(item);
+    char saved = item[length];
+    item[length] = 0;
+    int width = TextWidth(item);
+    item[length] = saved;
+    return width;
+}
+
+static const unsigned char BIT_MASK[8] = {128, 64, 32, 16, 8, 4, 2, 1};
+
+// Flags outside the 2048 that the bytes hold read as clear and are never written.
+static int FlagInRange(int k)
+{
+    return k >= 0 && k < CHOICE_FLAG_BYTES * 8;
+}
+
+int TestBit(const unsigned char* flags, int k)
+{
+    return FlagInRange(k) && (flags[k / 8] & BIT_MASK[k % 8]) ? 1 : 0;
+}
+
+void SetBit(unsigned char* flags, int k)
+{
+    if (FlagInRange(k))
+        flags[k / 8] |= BIT_MASK[k % 8];
+}
+
+void ClearBit(unsigned char* flags, int k)
+{
+    if (FlagInRange(k))
+        flags[k / 8] &= (unsigned char)~BIT_MASK[k % 8];
+}

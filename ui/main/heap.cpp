@@ -1,0 +1,20 @@
+// Counted heap blocks for window state and string copies.
+#include "ui/main/heap.h"
+
+#include <windows.h>
+
+long LiveBlocks;
+
+void* AllocBlock(size_t size)
+{
+    void* block = HeapAlloc(GetProcessHeap(), 0, size);
+    if (block)
+        LiveBlocks++;
+    return block;
+}
+
+void FreeBlock(void* block)
+{
+    if (block && HeapFree(GetProcessHeap(), 0, block))
+        LiveBlocks--;
+}

@@ -1,0 +1,8 @@
+// The program's entry point.
+#include "ui/main/app.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    StartUp(instance);
+    return RunMessageLoop();
+}
