@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""Turns a text pixel map into a 4-bit Windows bitmap (.bmp) or icon (.ico).
+
+Map format: '#' comment lines; 'size W H'; 'key C N' maps character C to index N of
+the standard 16-colour palette, or to 'clear' (transparent, icons only); then
+'pixels' followed by H rows of W characters, top row first.
+Usage: pixmap.py bmp|ico MAP OUT
+"""
+import struct
+import sys
+
+# The standard 16-colour palette, as (red, green, blue).
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+
+
+def fail(path, line, why):
+    sys.exit(f"{path}:{line}: {why}")
+
+
+def read_map(path):
+    width = height = None
+    keys = {}
+    rows = []
+    in_pixels = False
+    with open(path, encoding="ascii") as f:
+        for number, raw in enumerate(f, 1):
+            line = raw.rstrip("\n")
+            if in_pixels:
+                if len(rows) == height:
+                    if line.strip():
+                        fail(path, number, "more rows than the size says")
+                    continue
+                if len(line) != width:
+                    fail(path, number, f"row is {len(line)} wide, expected {width}")
+                row = []
+                for c in line:
+                    if c not in keys:
+                        fail(path, number, f"character {c!r} has no key")
+                    row.append(keys[c])
+                rows.append(row)
+                continue
+            if not line.strip() or line.startswith("#"):
+                continue
+            words = line.split()
+            if words[0] == "size" and len(words) == 3:
+                width, height = int(words[1]), int(words[2])
+            elif words[0] == "key" and len(words) == 3 and len(words[1]) == 1:
+                value = None if words[2] == "clear" else int(words[2])
+                if value is not None and not 0 <= value < 16:
+                    fail(path, number, "palette index out of 0..15")
+                keys[words[1]] = value
+            elif words[0] == "pixels" and width and height:
+                in_pixels = True
+            else:
+                fail(path, number, f"cannot read {line!r}")
+    if len(rows) != height:
+        sys.exit(f"{path}: {len(rows)} rows, expected {height}")
+    return width, height, rows
+
+
+def stride(bits_per_row):
+    # DIB rows are padded to whole 32-bit words.
+    return (bits_per_row + 31) // 32 * 4
+
+
+def xor_bits(width, rows):
+    """4-bit pixels, bottom row first, each row padded; clear pixels become index 0."""
+    out = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride(width * 4))
+        for x, value in enumerate(row):
+            value = value or 0
+            line[x // 2] |= value << (4 if x % 2 == 0 else 0)
+        out += line
+    return bytes(out)
+
+
+def and_bits(width, rows):
+    """1-bit mask, bottom row first: 1 where the pixel is clear."""
+    out = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride(width))
+        for x, value in enumerate(row):
+            if value is None:
+                line[x // 8] |= 0x80 >> (x % 8)
+        out += line
+    return bytes(out)
+
+
+def palette_bytes():
+    return b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
+
+
+def info_header(width, height, image_size):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, image_size, 0, 0, 16, 0)
+
+
+def make_bmp(width, height, rows):
+    if any(v is None for row in rows for v in row):
+        sys.exit("a bitmap cannot have clear pixels")
+    bits = xor_bits(width, rows)
+    offset = 14 + 40 + 64
+    header = struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
+    return header + info_header(width, height, len(bits)) + palette_bytes() + bits
+
+
+def make_ico(width, height, rows):
+    xor, mask = xor_bits(width, rows), and_bits(width, rows)
+    # The icon's DIB header counts the XOR and AND halves together: twice the height.
+    image = info_header(width, height * 2, len(xor) + len(mask)) + palette_bytes() + xor + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 16, 0, 1, 4, len(image), 6 + 16)
+    return directory + entry + image
+
+
+def main():
+    if len(sys.argv) != 4 or sys.argv[1] not in ("bmp", "ico"):
+        sys.exit(__doc__)
+    width, height, rows = read_map(sys.argv[2])
+    data = (make_bmp if sys.argv[1] == "bmp" else make_ico)(width, height, rows)
+    with open(sys.argv[3], "wb") as f:
+        f.write(data)
+
+
+main()
