@@ -18,6 +18,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine32:i386 wine64
     xvfb xdotool x11-utils imagemagick
+    fonts-wine fonts-liberation
     python3
 )
 
