@@ -1,0 +1,25 @@
+// velortin-calc: the scan calculation of Velortin from the command line.
+#include <cstdio>
+
+#include "tools/batch.h"
+#include "tools/binary_io.h"
+#include "tools/options.h"
+#include "tools/single.h"
+
+// Exit status: 0 results written, 1 a field rejected, 2 usage error, 3 input or output failed.
+int main(int argc, char** argv)
+{
+    SetBinaryStreams();
+    static CliOptions options;
+    if (ParseOptions(argc, argv, &options)) {
+        std::fputs(UsageText, stderr);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(UsageText, stdout);
+        return 0;
+    }
+    if (options.batch)
+        return RunBatch(stdin, stdout, stderr);
+    return RunSingle(&options, stdout, stderr);
+}

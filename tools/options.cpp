@@ -1,0 +1,124 @@
+// Parsing the command line of velortin-calc.
+#include "tools/options.h"
+
+#include <cstring>
+
+#include "resources/strings.h"
+
+const char UsageText[] =
+    "usage: velortin-calc [--printer continuous|dithered|press] [--input-units U]\n"
+    "                     [--output-units U] [--distance-units U] [--]\n"
+    "                     INPUT-WIDTH INPUT-HEIGHT OUTPUT-WIDTH VIEW-DISTANCE RESOLUTION\n"
+    "       velortin-calc --batch < lines\n"
+    "U is one of mm, cm, in, ft, m. Defaults: dithered; mm, in, in.\n"
+    "A batch line holds 9 tab-separated columns: printer (0-2), input, output and\n"
+    "distance units (0-4), then the five field texts.\n";
+
+namespace {
+
+const char PRINTER_NAMES[] = "|continuous|dithered|press|";
+
+int IsOption(const char* arg, const char* name)
+{
+    return std::strcmp(arg, name) == 0;
+}
+
+}  // namespace
+
+// A choice list is an optional label and then items, each followed by a bar.
+int ChoiceIndex(const char* list, const char* name)
+{
+    size_t length = std::strlen(name);
+    const char* p = std::strchr(list, '|');
+    if (!p || length == 0)
+        return -1;
+    p++;
+    for (int index = 0; *p; index++) {
+        const char* end = std::strchr(p, '|');
+        if (!end)
+            return -1;
+        if ((size_t)(end - p) == length && std::strncmp(p, name, length) == 0)
+            return index;
+        p = end + 1;
+    }
+    return -1;
+}
+
+void ChoiceItem(const char* list, int index, char* out, int size)
+{
+    const char* p = std::strchr(list, '|');
+    out[0] = 0;
+    if (!p)
+        return;
+    p++;
+    for (int i = 0; i < index; i++) {
+        p = std::strchr(p, '|');
+        if (!p)
+            return;
+        p++;
+    }
+    int n = 0;
+    while (p[n] && p[n] != '|' && n + 1 < size) {
+        out[n] = p[n];
+        n++;
+    }
+    out[n] = 0;
+}
+
+int ParseOptions(int argc, char** argv, CliOptions* options)
+{
+    int count = 0;
+    int optionsEnded = 0;
+    int selections = 0;
+    for (int i = 1; i < argc; i++) {
+        const char* arg = argv[i];
+        if (!optionsEnded) {
+            int* unit = nullptr;
+            if (IsOption(arg, "--")) {
+                optionsEnded = 1;
+                continue;
+            }
+            if (IsOption(arg, "--batch")) {
+                options->batch = 1;
+                continue;
+            }
+            if (IsOption(arg, "--help")) {
+                options->help = 1;
+                continue;
+            }
+            if (IsOption(arg, "--printer")) {
+                if (i + 1 >= argc)
+                    return 1;
+                options->printerType = ChoiceIndex(PRINTER_NAMES, argv[++i]);
+                if (options->printerType < 0)
+                    return 1;
+                selections = 1;
+                continue;
+            }
+            if (IsOption(arg, "--input-units"))
+                unit = &options->inputUnits;
+            else if (IsOption(arg, "--output-units"))
+                unit = &options->outputUnits;
+            else if (IsOption(arg, "--distance-units"))
+                unit = &options->distanceUnits;
+            if (unit) {
+                if (i + 1 >= argc)
+                    return 1;
+                *unit = ChoiceIndex(APP_STRING_19, argv[++i]);
+                if (*unit < 0)
+                    return 1;
+                selections = 1;
+                continue;
+            }
+        }
+        if (count == 5)
+            return 1;
+        options->fields[count++] = arg;
+    }
+    if (options->help)
+        return 0;
+    // A batch line carries its own selections and texts.
+    if (options->batch)
+        return count != 0 || selections ? 1 : 0;
+    return count == 5 ? 0 : 1;
+}
