@@ -97,6 +97,61 @@ COLORREF screen_pixel(POINT screen) {
 
 COLORREF window_pixel(HWND window, int x, int y) { return screen_pixel(client_point(window, x, y)); }
 
+COLORREF Snapshot::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
+    return pixels[static_cast<size_t>(y) * width + x];
+}
+
+// Copies a bitmap's pixels out as COLORREFs through a 32-bit top-down DIB.
+static Snapshot read_bitmap(HDC dc, HBITMAP bitmap, int width, int height) {
+    Snapshot shot;
+    shot.width = width;
+    shot.height = height;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> bits(static_cast<size_t>(width) * height);
+    GetDIBits(dc, bitmap, 0, height, bits.data(), &bi, DIB_RGB_COLORS);
+    shot.pixels.reserve(bits.size());
+    for (DWORD b : bits) shot.pixels.push_back(RGB((b >> 16) & 255, (b >> 8) & 255, b & 255));
+    return shot;
+}
+
+Snapshot snapshot_client(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin = client_point(window, 0, 0);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, old);
+    Snapshot shot = read_bitmap(memory, bitmap, client.right, client.bottom);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+Snapshot render_image(int width, int height, const std::function<void(HDC)>& draw) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    draw(memory);
+    SelectObject(memory, old);
+    Snapshot shot = read_bitmap(memory, bitmap, width, height);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
 void bring_to_front(HWND window) {
     SetForegroundWindow(window);
     SetActiveWindow(window);

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,16 @@ void mouse_click(POINT screen);
 POINT client_point(HWND window, int x, int y);
 COLORREF screen_pixel(POINT screen);
 COLORREF window_pixel(HWND window, int x, int y);
+
+// A rectangle of pixels copied at once: from the screen under a window's client area,
+// or from an image drawn off-screen as a test's expectation.
+struct Snapshot {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;  // row by row, top row first
+    COLORREF at(int x, int y) const;  // CLR_INVALID outside
+};
+Snapshot snapshot_client(HWND window);
+Snapshot render_image(int width, int height, const std::function<void(HDC)>& draw);
 
 // Gives a top-level window the foreground and the focus, so that input reaches it.
 void bring_to_front(HWND window);

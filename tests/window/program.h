@@ -1,0 +1,11 @@
+// Stands the real program up inside a test process, once, as WinMain does before its loop.
+#pragma once
+#include <windows.h>
+
+// Strings, metrics, font, arrow bitmap, choice classes and the main window; later calls
+// do nothing. Input and pixels then need a pumped queue (flush_events).
+void start_program();
+
+// The program's own loop body for one message: the keyboard filter, then translate and
+// dispatch. Pass it to flush_events to pump as the program does.
+int program_filter(MSG* msg);
