@@ -12,7 +12,10 @@ const char UsageText[] =
     "       velortin-calc --batch < lines\n"
     "U is one of mm, cm, in, ft, m. Defaults: dithered; mm, in, in.\n"
     "A batch line holds 9 tab-separated columns: printer (0-2), input, output and\n"
-    "distance units (0-4), then the five field texts.\n";
+    "distance units (0-4), then the five field texts. Lines end at a line feed only: a\n"
+    "carriage return belongs to the last text, and a NUL byte ends the text it is in.\n"
+    "Each line gets one line: seven results, ERROR (a rejected field) or INVALID and why.\n"
+    "Exit status: 0 done, 1 a field rejected, 2 usage error, 3 input or output failed.\n";
 
 namespace {
 
