@@ -65,12 +65,17 @@ int PutNonFinite(double value, char* out)
 // out as digits before the point.
 void PutScientific(char* out, double mag)
 {
-    int e = 3;
-    while (e < 308 && mag >= PowerOfTen(e + 1))
-        e++;
+    // The binary exponent puts the decimal one within one of its true value.
+    int binary = 0;
+    std::frexp(mag, &binary);
+    int e = (int)((binary - 1) * 0.30102999566398120);
+    if (e < 3)
+        e = 3;
+    if (e > 308)
+        e = 308;
     uint64_t m = 0;
-    // Settles in one step either way; the bound only guards against a surprise.
-    for (int settle = 0; settle < 4; settle++) {
+    // Settles in a step or two; the bound only guards against a surprise.
+    for (int settle = 0; settle < 6; settle++) {
         m = (uint64_t)(mag / PowerOfTen(e - 9) + 0.5);
         if (m >= 10000000000ull && e < 308)
             e++;
