@@ -148,7 +148,8 @@ TEST(ChoiceField, BoxShowsTheCurrentItem) {
     const struct {
         const char* list;
         int index;
-    } cases[] = {{kUnits, 0}, {kUnits, 4}, {kPrinters, 0}, {kPrinters, 2}, {kLabelled, 1}};
+    } cases[] = {{kUnits, 0},    {kUnits, 4},      {kPrinters, 0},
+                 {kPrinters, 2}, {kLabelled, 1},   {"|R&D|x|", 0}};  // '&' underlines the D
     for (const auto& c : cases) {
         Field f(c.list, c.index);
         std::string what = std::string(c.list) + " item " + std::to_string(c.index);
