@@ -46,5 +46,7 @@ echo "run: window $geometry, screenshot saved to build/screenshot.png"
 scripts/wine-run.sh taskkill /im velortin.exe >/dev/null
 status=0
 wait "$pid" || status=$?
+# Wine's helper processes would otherwise outlive the virtual display and complain.
+WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -k 2>/dev/null || true
 echo "run: velortin exited with code $status"
 exit "$status"
