@@ -7,13 +7,20 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 jobs=$(nproc)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 for preset in native win32 fuzz; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
-    ctest --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" -j "$jobs" | tee -a "$log"
 done
 # The benchmarks are timings, not tests: only make sure they still build.
 echo "== bench (build only)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs" >/dev/null
+
+# One closing line over all three runs (set -e has already stopped on any failure).
+passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" || true)
+failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*(Failed|Not Run|Timeout|Exception)' "$log" || true)
+echo "$passed passed, $failed failed"
