@@ -3,7 +3,9 @@
 
 #include <cstring>
 
+#include "core/text.h"
 #include "resources/strings.h"
+#include "ui/choice/choice_list.h"
 
 const char UsageText[] =
     "usage: velortin-calc [--printer continuous|dithered|press] [--input-units U]\n"
@@ -28,44 +30,16 @@ int IsOption(const char* arg, const char* name)
 
 }  // namespace
 
-// A choice list is an optional label and then items, each followed by a bar.
 int ChoiceIndex(const char* list, const char* name)
 {
-    size_t length = std::strlen(name);
-    const char* p = std::strchr(list, '|');
-    if (!p || length == 0)
-        return -1;
-    p++;
-    for (int index = 0; *p; index++) {
-        const char* end = std::strchr(p, '|');
-        if (!end)
-            return -1;
-        if ((size_t)(end - p) == length && std::strncmp(p, name, length) == 0)
-            return index;
-        p = end + 1;
+    int length = StringLength(name);
+    int items = ChoiceCount(list) - 1;
+    for (int n = 1; n <= items; n++) {
+        const char* item = ChoiceItem(list, n);
+        if (ChoiceItemLength(item) == length && std::strncmp(item, name, (size_t)length) == 0)
+            return n - 1;
     }
     return -1;
-}
-
-void ChoiceItem(const char* list, int index, char* out, int size)
-{
-    const char* p = std::strchr(list, '|');
-    out[0] = 0;
-    if (!p)
-        return;
-    p++;
-    for (int i = 0; i < index; i++) {
-        p = std::strchr(p, '|');
-        if (!p)
-            return;
-        p++;
-    }
-    int n = 0;
-    while (p[n] && p[n] != '|' && n + 1 < size) {
-        out[n] = p[n];
-        n++;
-    }
-    out[n] = 0;
 }
 
 int ParseOptions(int argc, char** argv, CliOptions* options)

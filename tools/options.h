@@ -18,7 +18,5 @@ int ParseOptions(int argc, char** argv, CliOptions* options);
 
 // Index of name among the items of a bar-separated choice list ("|mm|cm|in|ft|m|"), or -1.
 int ChoiceIndex(const char* list, const char* name);
-// Copies item index of a choice list into out (size bytes, terminated); "" when absent.
-void ChoiceItem(const char* list, int index, char* out, int size);
 
 extern const char UsageText[];

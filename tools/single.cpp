@@ -6,7 +6,9 @@
 
 #include "core/ids.h"
 #include "core/text_fields.h"
+#include "core/text.h"
 #include "resources/strings.h"
+#include "ui/choice/choice_list.h"
 
 namespace {
 
@@ -61,8 +63,11 @@ int RunSingle(const CliOptions* options, FILE* out, FILE* err)
                           record.outputUnits, record.distanceUnits};
     for (int i = 0; i < 7; i++) {
         char unit[8] = "";
-        if (i < 5)
-            ChoiceItem(APP_STRING_19, units[i], unit, sizeof unit);
+        if (i < 5) {
+            const char* item = ChoiceItem(APP_STRING_19, units[i] + 1);
+            int length = ChoiceItemLength(item);
+            CopyText(item, unit, length < (int)sizeof unit ? length : (int)sizeof unit - 1);
+        }
         used += FormatTextN(report + used, sizeof report - used, i < 5 ? "%s %s %s\n" : "%s %s\n",
                             RESULT_LABELS[i], fields.result[i], unit);
     }

@@ -1,19 +1,11 @@
-// The choice control: lists of items in one string, and the drop-down field.
+// The choice control: the drop-down field and its pop-up list.
 #pragma once
 #include <windows.h>
 
-enum { MENU_LINES = 20, CHOICE_FLAG_BYTES = 256, CHOICE_MAX_ITEMS = 2048 };
+#include "ui/choice/choice_list.h"
 
-// Lists: "label|item 1|item 2|...|item N|".
-char* ChoiceItem(char* list, int n);
-int ChoiceCount(const char* list);
-int ChoiceItemLength(const char* item);
+// Pixel width of an item in the main font, measured in place: the list must be writable.
 int ChoiceItemWidth(char* item);
-
-// Per-item flags, 2048 bits in 256 bytes, most significant bit first.
-int TestBit(const unsigned char* flags, int k);
-void SetBit(unsigned char* flags, int k);
-void ClearBit(unsigned char* flags, int k);
 
 struct ChoiceFieldInit {
     int initialIndex;

@@ -1,6 +1,5 @@
 // Choice lists ("label|item|item|") and the per-item flag bits.
-#include "ui/choice/choice.h"
-#include "ui/main/app.h"
+#include "ui/choice/choice_list.h"
 
 // Every walker also stops at the terminator, so a list without its closing bar (or with
 // no bar at all) reads as ending in an empty item instead of running off its end.
@@ -22,6 +21,12 @@ char* ChoiceItem(char* list, int n)
     return p;
 }
 
+const char* ChoiceItem(const char* list, int n)
+{
+    // The walk only reads; the writable form exists for callers that measure in place.
+    return ChoiceItem(const_cast<char*>(list), n);
+}
+
 int ChoiceCount(const char* list)
 {
     int bars = 0;
@@ -37,17 +42,6 @@ int ChoiceItemLength(const char* item)
     while (item[n] && item[n] != '|')
         n++;
     return n;
-}
-
-int ChoiceItemWidth(char* item)
-{
-    // Measured in place behind a temporary terminator; the list is as before on return.
-    int length = ChoiceItemLength(item);
-    char saved = item[length];
-    item[length] = 0;
-    int width = TextWidth(item);
-    item[length] = saved;
-    return width;
 }
 
 static const unsigned char BIT_MASK[8] = {128, 64, 32, 16, 8, 4, 2, 1};
