@@ -17,7 +17,7 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-# The program's own code throws nothing, has no type queries and one thread: leaving out
+# The program's own code throws nothing and runs on one thread: leaving out
 # the support for them keeps libstdc++'s exception machinery and demangler out of the
 # statically linked executables, and no exception can cross a window procedure.
-set(VELORTIN_PROGRAM_FLAGS -fno-exceptions -fno-rtti -fno-threadsafe-statics)
+set(VELORTIN_PROGRAM_FLAGS -fno-exceptions -fno-threadsafe-statics)
