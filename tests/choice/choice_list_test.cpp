@@ -6,19 +6,9 @@
 #include <string>
 
 #include "ui/choice/choice_list.h"
+#include "tests/support/exact_text.h"
 
 namespace {
-
-// Each list lives in a heap block of exactly its size, so that a walker that runs past
-// the terminator is caught by AddressSanitizer natively and by the offset checks below.
-struct List {
-    explicit List(const char* text) : size(std::strlen(text) + 1), bytes(new char[size]) {
-        std::memcpy(bytes, text, size);
-    }
-    ~List() { delete[] bytes; }
-    size_t size;
-    char* bytes;
-};
 
 struct ItemCase {
     const char* list;
@@ -54,7 +44,7 @@ const ItemCase kItems[] = {
 
 TEST(ChoiceList, ItemsAndTheirLengths) {
     for (const ItemCase& c : kItems) {
-        List list(c.list);
+        ExactText list(c.list);
         char* item = ChoiceItem(list.bytes, c.n);
         long offset = item - list.bytes;
         EXPECT_EQ(c.offset, offset) << "ChoiceItem(\"" << c.list << "\", " << c.n << ")";
@@ -76,7 +66,7 @@ TEST(ChoiceList, CountIsTheNumberOfBars) {
         {"|a|b", 2},            {"|", 1},
     };
     for (const auto& c : cases) {
-        List list(c.list);
+        ExactText list(c.list);
         EXPECT_EQ(c.count, ChoiceCount(list.bytes)) << "\"" << c.list << "\"";
     }
 }
@@ -85,7 +75,7 @@ TEST(ChoiceList, CountIsTheNumberOfBars) {
 // inside the string, and its length does not reach past the terminator.
 TEST(ChoiceList, MalformedListsStayInsideTheString) {
     for (const char* text : {"", "abc", "|a|b", "|", "||", "a|b", "|mm|cm"}) {
-        List list(text);
+        ExactText list(text);
         for (int n = -1; n <= 6; n++) {
             char* item = ChoiceItem(list.bytes, n);
             long offset = item - list.bytes;

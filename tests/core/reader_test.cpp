@@ -11,19 +11,9 @@
 
 #include "core/reader.h"
 #include "double_bits.h"
+#include "tests/support/exact_text.h"
 
 namespace {
-
-// The text in a heap block that ends exactly at its NUL, so that any read past the
-// terminator is a heap overflow for the sanitizer.
-struct ExactText {
-    std::unique_ptr<char[]> bytes;
-    explicit ExactText(const std::string& text) : bytes(new char[text.size() + 1])
-    {
-        std::memcpy(bytes.get(), text.c_str(), text.size() + 1);
-    }
-    const char* c_str() const { return bytes.get(); }
-};
 
 struct ReadRow {
     const char* text;

@@ -7,24 +7,15 @@
 #include "program.h"
 #include "ui/choice/choice.h"
 #include "ui/main/app.h"
+#include "tests/support/exact_text.h"
 
 namespace {
-
-// A list in a heap block of exactly its size, writable as the measuring needs.
-struct List {
-    explicit List(const char* text) : size(std::strlen(text) + 1), bytes(new char[size]) {
-        std::memcpy(bytes, text, size);
-    }
-    ~List() { delete[] bytes; }
-    size_t size;
-    char* bytes;
-};
 
 TEST(ChoiceList, ItemWidthMeasuresInPlaceAndRestoresTheList) {
     start_program();
     for (const char* text : {"|mm|cm|in|ft|m|", "|Continuous Tone|Dithered|Printing Press|",
                              "Units|mm|cm|", "|a||b|", "|a|b"}) {
-        List list(text);
+        ExactText list(text);
         int count = ChoiceCount(list.bytes);
         for (int n = 0; n <= count; n++) {
             char* item = ChoiceItem(list.bytes, n);
