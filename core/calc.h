@@ -1,6 +1,8 @@
 // The scan calculation: the record, units and printer types, and Compute on field texts.
 #pragma once
 
+#include "core/ids.h"
+
 enum LengthUnit { UNIT_MM, UNIT_CM, UNIT_IN, UNIT_FT, UNIT_M, UNIT_COUNT };
 enum PrinterType { PRINTER_CONTINUOUS, PRINTER_DITHERED, PRINTER_PRESS, PRINTER_COUNT };
 
@@ -36,8 +38,11 @@ constexpr const char RejectionText[] = "Physical dimensions must be > 0.0";
 constexpr const char RejectionCaption[] = "Error";
 
 // The editable fields in the order Compute reads them, and the texts it writes, in order.
-constexpr int INPUT_FIELDS[5] = {102, 103, 104, 106, 108};
-constexpr int RESULT_FIELDS[7] = {102, 103, 104, 105, 106, 109, 110};
+constexpr int INPUT_FIELDS[5] = {ID_INPUT_WIDTH, ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH,
+                                 ID_VIEW_DISTANCE, ID_PRINTER_RES};
+constexpr int RESULT_FIELDS[7] = {ID_INPUT_WIDTH, ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH,
+                                  ID_OUTPUT_HEIGHT, ID_VIEW_DISTANCE, ID_SCAN_RES,
+                                  ID_SCAN_PIXELS};
 
 // What Compute needs from whatever holds the fields: a window, a test, a line of a batch.
 struct FieldIo {

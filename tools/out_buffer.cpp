@@ -2,7 +2,6 @@
 #include "tools/out_buffer.h"
 
 #include <cstdlib>
-#include <cstring>
 
 int OutOpen(OutBuffer* out, FILE* file, size_t size)
 {
@@ -31,22 +30,6 @@ char* OutReserve(OutBuffer* out, size_t n)
 void OutCommit(OutBuffer* out, size_t n)
 {
     out->used += n;
-}
-
-void OutWrite(OutBuffer* out, const char* bytes, size_t n)
-{
-    while (n) {
-        size_t room = out->size - out->used;
-        if (room == 0) {
-            OutDrain(out);
-            room = out->size;
-        }
-        size_t part = n < room ? n : room;
-        std::memcpy(out->data + out->used, bytes, part);
-        out->used += part;
-        bytes += part;
-        n -= part;
-    }
 }
 
 int OutFlush(OutBuffer* out)

@@ -69,13 +69,13 @@ void set_up() {
 std::vector<Seen> press_with_focus(HWND focus, WORD modifier, WORD vk) {
     set_up();
     SetFocus(focus);
-    flush_events(program_filter);
+    flush_events(PreTranslateKey);
     seen.clear();
     if (modifier)
         press_chord(modifier, vk);
     else
         press_key(vk);
-    flush_events(program_filter);
+    flush_events(PreTranslateKey);
     return seen;
 }
 

@@ -11,5 +11,3 @@ void start_program() {
     StartUp(GetModuleHandleA(nullptr));
     flush_events();
 }
-
-int program_filter(MSG* msg) { return PreTranslateKey(msg); }

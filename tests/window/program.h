@@ -6,6 +6,3 @@
 // do nothing. Input and pixels then need a pumped queue (flush_events).
 void start_program();
 
-// The program's own loop body for one message: the keyboard filter, then translate and
-// dispatch. Pass it to flush_events to pump as the program does.
-int program_filter(MSG* msg);
