@@ -38,6 +38,37 @@ void RegisterMainClass(void);
 HWND CreateMainWindow(void);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Its layout, measured once during creation from the font and the texts.
+extern int LabelWidth;
+extern int FieldX;
+extern int NumberFieldWidth;
+extern int PixelsFieldWidth;
+extern int ButtonWidth;
+extern int ContentWidth;
+extern int ComputeX;
+int RowTop(int row);
+
+// Its controls: the five edit fields, the three results and the three buttons.
+extern HWND InputWidthEdit, InputHeightEdit, OutputWidthEdit, ViewDistanceEdit, PrinterResEdit;
+extern HWND OutputHeightResult, ScanResResult, ScanPixelsResult;
+extern HWND ComputeButton, HelpButton, ExitButton;
+HWND FieldWindow(int id);  // an edit or result field by control id; null for any other id
+
+// Handlers of the main window procedure.
+void OnCreateMain(HWND window);
+void OnPaintMain(HWND window);
+void OnCommandMain(HWND window, WPARAM wParam, LPARAM lParam);
+void OnChoiceChanged(HWND window, int id, int index);
+void OnFocusStep(int id, int forward);
+void OnDestroyMain(HWND window);
+void ShowHelp(HWND window);
+// A message box owned by the main window; the focus goes back where it was afterwards.
+void ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style);
+
+// Compute and the showing of the record, on the window's own fields and the global record.
+int ComputeScan(void);
+void ShowResults(void);
+
 // Everything WinMain does before the loop: resources, class, metrics, font, bitmap,
 // choice classes and the main window. Tests call it to stand the program up.
 void StartUp(HINSTANCE instance);

@@ -14,3 +14,15 @@ int Gap;
 HBITMAP ArrowBitmap;
 HWND MainWindow;
 CalcRecord Record;
+
+int LabelWidth;
+int FieldX;
+int NumberFieldWidth;
+int PixelsFieldWidth;
+int ButtonWidth;
+int ContentWidth;
+int ComputeX;
+
+HWND InputWidthEdit, InputHeightEdit, OutputWidthEdit, ViewDistanceEdit, PrinterResEdit;
+HWND OutputHeightResult, ScanResResult, ScanPixelsResult;
+HWND ComputeButton, HelpButton, ExitButton;

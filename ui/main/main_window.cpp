@@ -1,4 +1,5 @@
 // The main window: its class, its creation and its window procedure.
+#include "core/ids.h"
 #include "ui/main/app.h"
 
 static const char MAIN_CLASS[] = "velortin";
@@ -25,23 +26,41 @@ HWND CreateMainWindow(void)
                            AppInstance, nullptr);
 }
 
-static void OnDestroy(void)
-{
-    DeleteObject(ArrowBitmap);
-    ArrowBitmap = nullptr;
-    DestroyIcon(AppIcon);
-    AppIcon = nullptr;
-    DeleteObject(MainFont);
-    MainFont = nullptr;
-    FreeAppStrings();
-    PostQuitMessage(0);
-}
-
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_CREATE:
+        OnCreateMain(window);
+        return 0;
+    case WM_PAINT:
+        OnPaintMain(window);
+        return 0;
+    case WM_CTLCOLOREDIT:
+        SetTextColor((HDC)wParam, RGB(0, 0, 0));
+        SetBkColor((HDC)wParam, RGB(255, 255, 255));
+        return (LRESULT)GetStockObject(WHITE_BRUSH);
+    case WM_CTLCOLORSTATIC:
+        SetTextColor((HDC)wParam, RGB(255, 255, 255));
+        SetBkColor((HDC)wParam, RGB(0, 0, 0));
+        return (LRESULT)GetStockObject(BLACK_BRUSH);
+    case WM_COMMAND:
+        OnCommandMain(window, wParam, lParam);
+        return 0;
+    case MSG_CHOICE_CHANGED:
+        OnChoiceChanged(window, (int)wParam, (int)lParam);
+        return 0;
+    case MSG_FOCUS_NEXT:
+    case MSG_FOCUS_PREV:
+        OnFocusStep((int)wParam, message == MSG_FOCUS_NEXT);
+        return 0;
+    case MSG_KEY_EXIT:
+        SendMessageA(MainWindow, WM_COMMAND, ID_EXIT, 0);
+        return 0;
+    case MSG_KEY_COMPUTE:
+        SendMessageA(MainWindow, WM_COMMAND, ID_COMPUTE, 0);
+        return 0;
     case WM_DESTROY:
-        OnDestroy();
+        OnDestroyMain(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
