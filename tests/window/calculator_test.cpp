@@ -1,0 +1,307 @@
+// The calculator as a user meets it: the real velortin.exe in its own process, driven by
+// real keys and mouse clicks, read back through its controls and from the screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+#include "core/ids.h"
+#include "core/text_fields.h"
+#include "harness.h"
+#include "velortin_process.h"
+
+namespace {
+
+const int kResults[7] = {ID_INPUT_WIDTH,   ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH, ID_OUTPUT_HEIGHT,
+                         ID_VIEW_DISTANCE, ID_SCAN_RES,     ID_SCAN_PIXELS};
+const char kStartUp[] = "24.0|36.0|8.00|12.00|10.00|1741.7|1646 x 2469";
+const char kRejected[] = "Error: Physical dimensions must be > 0.0";
+
+std::string texts(const VelortinProcess& p) {
+    std::string all;
+    for (int id : kResults) all += (all.empty() ? "" : "|") + p.text(id);
+    return all;
+}
+
+// Replaces a field's text the way a user does: click, select to the end, type.
+void retype(const VelortinProcess& p, int id, const std::string& text) {
+    mouse_click(centre(p.control(id)));
+    press_key(VK_HOME);
+    press_chord(VK_SHIFT, VK_END);
+    type_text(text.c_str());
+}
+
+// Runs one step of a scenario: "click ID", "set ID TEXT", "pick ID INDEX",
+// "key NAME" or "box enter|click"; the caption and texts of boxes are added to boxes.
+void run_step(const VelortinProcess& p, const std::string& step, std::string* boxes) {
+    std::istringstream in(step);
+    std::string verb, arg;
+    int id = 0, index = 0;
+    in >> verb;
+    if (verb == "click") {
+        in >> id;
+        mouse_click(centre(p.control(id)));
+    } else if (verb == "set") {
+        in >> id >> arg;
+        retype(p, id, arg);
+    } else if (verb == "pick") {
+        in >> id >> index;
+        SendMessageA(p.control(id), MSG_CHOICE_PICKED, index, 0);
+    } else if (verb == "key") {
+        in >> arg;
+        const struct { const char* name; WORD modifier, vk; } keys[] = {
+            {"enter", 0, VK_RETURN}, {"esc", 0, VK_ESCAPE}, {"tab", 0, VK_TAB},
+            {"stab", VK_SHIFT, VK_TAB}, {"altf4", VK_MENU, VK_F4}};
+        for (const auto& k : keys)
+            if (arg == k.name) k.modifier ? press_chord(k.modifier, k.vk) : press_key(k.vk);
+    } else if (verb == "box") {
+        in >> arg;
+        HWND box = p.wait_box();
+        *boxes += box ? box_text(box) + ";" : "no box;";
+        if (box && arg == "click")
+            mouse_click(centre(FindWindowExA(box, nullptr, "Button", nullptr)));
+        else if (box)
+            press_key(VK_RETURN);
+    }
+    p.settle();
+}
+
+struct Scenario {
+    const char* name;
+    const char* steps;  // separated by ';'
+    const char* boxes;  // every message box seen, "caption: text;" each
+    const char* texts;  // the seven texts, or null once the program has ended
+    int compute;        // Compute enabled
+    int focus;          // control id with the focus, 0 none, -1 the main window
+    int exit;           // exit code, -1 while running
+};
+
+const Scenario kScenarios[] = {
+    {"start-up", "", "", kStartUp, 0, -1, -1},
+    {"typing enables Compute", "set 104 9", "", "24.0|36.0|9|12.00|10.00|1741.7|1646 x 2469", 1,
+     104, -1},
+    {"Enter computes, continuous tone", "pick 107 0;key enter", "",
+     "24.0|36.0|8.00|12.00|10.00|2116.7|2000 x 3000", 0, -1, -1},
+    {"Compute button, 20 inches away", "pick 107 0;set 106 20;click 101", "",
+     "24.0|36.0|8.00|12.00|20.00|1058.3|1000 x 1500", 0, -1, -1},
+    {"keys still work after the Compute button", "set 106 20;click 101;key esc", "", nullptr, 0, 0,
+     0},
+    {"printing press at 150 lpi", "pick 107 2;set 108 150;key enter", "",
+     "24.0|36.0|8.00|12.00|10.00|1905.0|1800 x 2700", 0, 108, -1},
+    {"inches throughout", "pick 107 0;pick 111 2;set 102 4;set 103 6;set 108 300;key enter", "",
+     "4.00|6.00|8.00|12.00|10.00|500.0|2000 x 3000", 0, 108, -1},
+    {"unit change rewrites, drops typing, recomputes nothing", "set 104 99;set 108 5;pick 111 2",
+     "", "0.94|1.42|8.00|12.00|10.00|1741.7|1646 x 2469", 1, 108, -1},
+    {"display rounding enters the record", "pick 111 4;key enter", "",
+     "0.02|0.04|8.00|16.00|10.00|2090.1|1646 x 3291", 0, -1, -1},
+    {"rejected field keeps every text", "set 102 30;set 104 12abc;key enter;box enter", kRejected,
+     "30|36.0|12abc|12.00|10.00|1741.7|1646 x 2469", 1, 104, -1},
+    {"rejection, then a unit change", "set 102 48;set 104 -3;key enter;box click;pick 112 1",
+     kRejected, "48.0|36.0|-0.30|30.48|10.00|1741.7|1646 x 2469", 1, 104, -1},
+    {"Tab steps round the fields", "click 106;key tab;key tab;key tab", "", kStartUp, 0, 103, -1},
+    {"Shift+Tab steps back", "click 102;key stab;key stab", "", kStartUp, 0, 106, -1},
+    {"Help guide, then Tab on its button", "click 99;box enter;key tab", "Help: Velortin tells",
+     kStartUp, 0, ID_HELP, -1},
+    {"Help guide closed by its button, then Compute", "click 99;box click;set 106 20;key enter",
+     "Help: Velortin tells", "24.0|36.0|8.00|12.00|20.00|1058.3|1000 x 1500", 0, 106, -1},
+    {"Escape ends the program", "click 102;key esc", "", nullptr, 0, 0, 0},
+    {"Exit ends the program", "click 100", "", nullptr, 0, 0, 0},
+    {"closing the window ends the program", "key altf4", "", nullptr, 0, 0, 0},
+};
+
+TEST(Calculator, Scenarios) {
+    for (const Scenario& s : kScenarios) {
+        SCOPED_TRACE(s.name);
+        VelortinProcess p;
+        ASSERT_NE(nullptr, p.main) << "velortin.exe did not show its window";
+        std::string boxes, step;
+        std::istringstream steps(s.steps);
+        while (std::getline(steps, step, ';')) run_step(p, step, &boxes);
+        EXPECT_EQ(s.boxes, boxes.substr(0, std::string(s.boxes).size()));
+        if (!s.texts) {
+            EXPECT_EQ(s.exit, p.exit_code(5000));
+            continue;
+        }
+        EXPECT_EQ(s.texts, texts(p));
+        EXPECT_EQ(s.compute, IsWindowEnabled(p.control(ID_COMPUTE)) ? 1 : 0);
+        EXPECT_EQ(s.focus, p.focus_id());
+        EXPECT_EQ(-1, p.exit_code(0)) << "the program ended";
+    }
+}
+
+// The layout worked out afresh from the font, the system metrics and the program's strings.
+struct Layout {
+    HDC dc = GetDC(nullptr);
+    HMODULE exe = LoadLibraryExA(VELORTIN_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HFONT font = CreateFontA(20, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Times New Roman");
+    HGDIOBJ old = SelectObject(dc, font);
+    int R, G, label = 0;
+    Layout() {
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc, &tm);
+        R = tm.tmHeight + 2 * GetSystemMetrics(SM_CYFRAME);
+        G = R / 4;
+        for (int id : {9, 8, 12, 11, 20, 15, 14, 10, 18, 17}) label = std::max(label, width(id));
+    }
+    ~Layout() {
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(nullptr, dc);
+        FreeLibrary(exe);
+    }
+    std::string string(int id) const {
+        char text[256] = "";
+        LoadStringA(exe, id, text, sizeof text);
+        return text;
+    }
+    int width(const std::string& text) const {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+    int width(int id) const { return width(string(id)); }
+    int top(int row) const { return G + row * (R + G); }
+    int choice(int id) const {  // widest item, a Gap either side, and the square button
+        int widest = 0;
+        std::istringstream items(string(id).substr(1));
+        for (std::string item; std::getline(items, item, '|');) widest = std::max(widest, width(item));
+        return widest + 2 * G + R;
+    }
+};
+
+RECT client_rect(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Pixels of one colour in a rectangle of a snapshot.
+int count(const Snapshot& shot, RECT r, COLORREF colour) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; y++)
+        for (int x = r.left; x < r.right; x++) n += shot.at(x, y) == colour;
+    return n;
+}
+
+TEST(Calculator, LayoutFollowsTheFontAndColoursReadRight) {
+    VelortinProcess p;
+    ASSERT_NE(nullptr, p.main);
+    Layout m;
+    const int fx = m.label + 2 * m.G, number = m.width("99999.99") + 2 * m.G;
+    const int unit_x = fx + number + m.G, units = m.choice(19), printers = m.choice(13);
+    const int content = std::max(unit_x + units + m.G, fx + printers + m.G);
+    const int button = std::max({m.width(7), m.width(6), m.width(2)}) + 2 * m.G;
+    const int compute_x = content / 2 - 3 * button / 2 - m.G;
+    const struct { int id, x, row, width; } controls[] = {
+        {ID_INPUT_WIDTH, fx, 0, number},     {ID_INPUT_UNITS, unit_x, 0, units},
+        {ID_INPUT_HEIGHT, fx, 1, number},    {ID_OUTPUT_WIDTH, fx, 2, number},
+        {ID_OUTPUT_UNITS, unit_x, 2, units}, {ID_OUTPUT_HEIGHT, fx, 3, number},
+        {ID_VIEW_DISTANCE, fx, 4, number},   {ID_DISTANCE_UNITS, unit_x, 4, units},
+        {ID_PRINTER_TYPE, fx, 5, printers},  {ID_PRINTER_RES, fx, 6, number},
+        {ID_SCAN_RES, fx, 7, number},        {ID_SCAN_PIXELS, fx, 8, m.width("99999 x 99999") + 2 * m.G},
+        {ID_COMPUTE, compute_x, 9, button},  {ID_HELP, compute_x + button + m.G, 9, button},
+        {ID_EXIT, compute_x + 2 * (button + m.G), 9, button},
+    };
+    for (const auto& c : controls) {
+        RECT got = client_rect(p.main, p.control(c.id));
+        RECT expected = {c.x, m.top(c.row), c.x + c.width, m.top(c.row) + m.R};
+        EXPECT_TRUE(EqualRect(&got, &expected))
+            << "control " << c.id << ": got (" << got.left << "," << got.top << "," << got.right
+            << "," << got.bottom << "), expected (" << expected.left << "," << expected.top << ","
+            << expected.right << "," << expected.bottom << ")";
+    }
+    RECT client;
+    GetClientRect(p.main, &client);
+    EXPECT_EQ(content, client.right);
+    EXPECT_EQ(11 * m.G + 10 * m.R, client.bottom);
+
+    // White labels on black; edits black on white; results white on black.
+    Snapshot shot = snapshot_client(p.main);
+    const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    RECT label = {m.G, m.top(0), m.label + m.G, m.top(0) + m.R};
+    EXPECT_GT(count(shot, label, white), 0) << "no white in the first label";
+    EXPECT_GT(count(shot, label, black), count(shot, label, white)) << "label background";
+    for (int id : {ID_INPUT_WIDTH, ID_OUTPUT_HEIGHT}) {
+        RECT inside = client_rect(p.main, p.control(id));
+        InflateRect(&inside, -1, -1);
+        int ink = count(shot, inside, id == ID_INPUT_WIDTH ? black : white);
+        int paper = count(shot, inside, id == ID_INPUT_WIDTH ? white : black);
+        EXPECT_GT(ink, 0) << "no text in control " << id;
+        EXPECT_GT(paper, ink) << "background of control " << id;
+    }
+
+    // A new printer type changes the row 6 label, the picker and Compute, and nothing else.
+    SendMessageA(p.control(ID_PRINTER_TYPE), MSG_CHOICE_PICKED, 2, 0);
+    p.settle();
+    Snapshot after = snapshot_client(p.main);
+    RECT row6 = {m.G, m.top(6), m.label + m.G, m.top(6) + m.R};
+    RECT picker = client_rect(p.main, p.control(ID_PRINTER_TYPE));
+    RECT compute = client_rect(p.main, p.control(ID_COMPUTE));
+    int in_label = 0, elsewhere = 0;
+    for (int y = 0; y < shot.height; y++)
+        for (int x = 0; x < shot.width; x++) {
+            if (shot.at(x, y) == after.at(x, y)) continue;
+            POINT at = {x, y};
+            if (PtInRect(&row6, at)) in_label++;
+            else if (!PtInRect(&picker, at) && !PtInRect(&compute, at)) elsewhere++;
+        }
+    EXPECT_GT(in_label, 0) << "the row 6 label did not change";
+    EXPECT_EQ(0, elsewhere) << "pixels changed outside the row 6 label and the picker";
+    EXPECT_TRUE(IsWindowEnabled(p.control(ID_COMPUTE)));
+}
+
+// What the program's own calculation shows for five field texts, with the start-up choices.
+std::string computed(const std::string& text) {
+    CalcRecord record;
+    TextFields fields;
+    for (auto& input : fields.input) input = text.c_str();
+    ComputeScan(&record, &fields);
+    std::string all;
+    for (const auto& result : fields.result) all += (all.empty() ? "" : "|") + std::string(result);
+    return all;
+}
+
+TEST(Calculator, LongTextsAndAnyBytesNeverBreakIt) {
+    VelortinProcess p;
+    ASSERT_NE(nullptr, p.main);
+    const int edits[5] = {ID_INPUT_WIDTH, ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH, ID_VIEW_DISTANCE,
+                          ID_PRINTER_RES};
+    // A number in the first 254 characters, and then more than the field could ever read.
+    std::string first = "2" + std::string(253, '0');
+    std::string text = first + std::string(745, '7') + "x";
+    for (int id : edits)
+        SendMessageA(p.control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    press_key(VK_RETURN);
+    p.settle();
+    EXPECT_EQ(computed(first), texts(p)) << "Compute read more or less than 254 characters";
+
+    std::string high;
+    for (int c = 128; c < 256; c++) high += static_cast<char>(c);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, high.size() + 1);
+    lstrcpyA(static_cast<char*>(GlobalLock(block)), high.c_str());
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    for (int id : edits) {
+        retype(p, id, "");
+        press_chord(VK_CONTROL, 'V');
+    }
+    p.settle();
+    std::string pasted = texts(p);
+    EXPECT_NE(std::string::npos, pasted.find('\x80')) << "nothing was pasted: " << pasted;
+    press_key(VK_RETURN);
+    p.settle();
+    HWND box = p.wait_box();
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(kRejected, box_text(box));
+    press_key(VK_RETURN);
+    p.settle();
+    EXPECT_EQ(pasted, texts(p));
+    EXPECT_EQ(-1, p.exit_code(0)) << "the program ended";
+}
+
+}  // namespace
