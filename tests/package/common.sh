@@ -17,14 +17,16 @@ check_example() {
     expect_file "worked example" "$work/expected" "$work/seven"
 }
 
-# wait_windows <count>: waits up to 60 s until <count> windows titled "Velortin 1.0" show.
+# wait_windows <count>: waits up to 2 minutes until <count> windows titled "Velortin 1.0"
+# show; a first run makes its Wine prefix first.
 wait_windows() {
     local shown=0
-    for _ in $(seq 600); do
+    for _ in $(seq 1200); do
         shown=$(xwininfo -root -children 2>/dev/null | awk '/"Velortin 1.0"/ {print $1}' |
-            while read -r id; do xwininfo -id "$id" | grep -c IsViewable; done | grep -c 1)
+            while read -r id; do xwininfo -id "$id" 2>/dev/null | grep -c IsViewable; done | grep -c 1)
         [ "$shown" -ge "$1" ] && return 0
         sleep 0.1
     done
     fail "expected $1 window(s) titled \"Velortin 1.0\" to show, saw $shown"
+    return 1
 }

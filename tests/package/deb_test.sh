@@ -32,9 +32,13 @@ mkdir "$home" "$work/elsewhere"
 first=$!
 (cd "$work/elsewhere" && HOME="$home" XDG_DATA_HOME="" exec "$launcher") &
 second=$!
-wait_windows 2
 prefix="$home/.local/share/velortin/prefix"
-WINEPREFIX="$prefix" wine taskkill /im velortin.exe >/dev/null 2>&1
+if wait_windows 2; then
+    WINEPREFIX="$prefix" wine taskkill /im velortin.exe >/dev/null 2>&1
+else
+    kill "$first" "$second"
+    for dir in "$prefix" "$prefix.new"; do [ ! -d "$dir" ] || WINEPREFIX="$dir" wineserver -k; done
+fi
 wait "$first" || fail "first launcher: exit status $?"
 wait "$second" || fail "second launcher: exit status $?"
 WINEPREFIX="$prefix" wineserver -w
