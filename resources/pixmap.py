@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Turns a text pixel map into a 4-bit Windows bitmap (.bmp) or icon (.ico).
+"""Turns a text pixel map into a 4-bit Windows bitmap (.bmp) or icon (.ico), or into a
+PNG image (.png) of SIZE x SIZE pixels for the Linux desktop.
 
 Map format: '#' comment lines; 'size W H'; 'key C N' maps character C to index N of
 the standard 16-colour palette, or to 'clear' (transparent, icons only); then
 'pixels' followed by H rows of W characters, top row first.
-Usage: pixmap.py bmp|ico MAP OUT
+Usage: pixmap.py bmp|ico MAP OUT, or pixmap.py png MAP OUT SIZE
 """
 import struct
 import sys
+import zlib
 
 # The standard 16-colour palette, as (red, green, blue).
 PALETTE = [
@@ -118,11 +120,59 @@ def make_ico(width, height, rows):
     return directory + entry + image
 
 
+def coverage(source, size):
+    """For each of size output pixels, the source pixels it covers and by how much.
+
+    Source pixel x spans [x * size, (x + 1) * size) and output pixel X spans
+    [X * source, (X + 1) * source), so the overlaps are whole numbers summing to source."""
+    spans = []
+    for out in range(size):
+        start, end = out * source, (out + 1) * source
+        spans.append([(x, min(end, (x + 1) * size) - max(start, x * size))
+                      for x in range(start // size, (end - 1) // size + 1)])
+    return spans
+
+
+def make_png(width, height, rows, size):
+    """RGBA PNG scaled to size x size by area: each output pixel averages the source pixels
+    under it, weighted by overlap, colours weighted by opacity; clear pixels are transparent."""
+    raw = bytearray()
+    for ys in coverage(height, size):
+        raw.append(0)  # filter type: none
+        for xs in coverage(width, size):
+            alpha = red = green = blue = 0
+            for y, wy in ys:
+                for x, wx in xs:
+                    value = rows[y][x]
+                    if value is None:
+                        continue
+                    weight = wx * wy
+                    r, g, b = PALETTE[value]
+                    alpha += weight
+                    red, green, blue = red + r * weight, green + g * weight, blue + b * weight
+            if alpha:
+                raw += bytes(((red + alpha // 2) // alpha, (green + alpha // 2) // alpha,
+                              (blue + alpha // 2) // alpha, (alpha * 255 + width * height // 2) // (width * height)))
+            else:
+                raw += bytes(4)
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 def main():
-    if len(sys.argv) != 4 or sys.argv[1] not in ("bmp", "ico"):
+    kinds = {"bmp": 4, "ico": 4, "png": 5}
+    if len(sys.argv) != kinds.get(sys.argv[1] if len(sys.argv) > 1 else "", 0):
         sys.exit(__doc__)
     width, height, rows = read_map(sys.argv[2])
-    data = (make_bmp if sys.argv[1] == "bmp" else make_ico)(width, height, rows)
+    if sys.argv[1] == "png":
+        data = make_png(width, height, rows, int(sys.argv[4]))
+    else:
+        data = (make_bmp if sys.argv[1] == "bmp" else make_ico)(width, height, rows)
     with open(sys.argv[3], "wb") as f:
         f.write(data)
 

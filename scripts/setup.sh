@@ -20,6 +20,7 @@ packages=(
     xvfb xdotool x11-utils imagemagick
     fonts-wine fonts-liberation
     python3
+    nsis lintian help2man zip unzip dpkg-dev man-db
 )
 
 missing=()

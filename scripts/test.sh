@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: the native build under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the 32-bit Windows build under Wine on a virtual display,
-# and a short fuzzing run.
+# a short fuzzing run, and the three packages as users get them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -15,12 +15,15 @@ for preset in native win32 fuzz; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs" | tee -a "$log"
 done
+echo "== packages"
+bash scripts/package.sh
+ctest --preset package -j "$jobs" | tee -a "$log"
 # The benchmarks are timings, not tests: only make sure they still build.
 echo "== bench (build only)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$jobs" >/dev/null
 
-# One closing line over all three runs (set -e has already stopped on any failure).
+# One closing line over all four runs (set -e has already stopped on any failure).
 passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" || true)
 failed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*(Failed|Not Run|Timeout|Exception)' "$log" || true)
 echo "$passed passed, $failed failed"

@@ -1,5 +1,6 @@
 // velortin-calc: the scan calculation of Velortin from the command line.
 #include <cstdio>
+#include <cstring>
 
 #include "tools/batch.h"
 #include "tools/binary_io.h"
@@ -10,6 +11,14 @@
 int main(int argc, char** argv)
 {
     SetBinaryStreams();
+    // VELORTIN_VERSION is the project's version, defined by the build.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs("velortin-calc " VELORTIN_VERSION "\n"
+                   "Copyright (c) 2026 the Velortin developers.\n"
+                   "MIT licence: free to use, copy, modify and distribute; no warranty.\n",
+                   stdout);
+        return 0;
+    }
     static CliOptions options;
     if (ParseOptions(argc, argv, &options)) {
         std::fputs(UsageText, stderr);

@@ -12,6 +12,7 @@ const char UsageText[] =
     "                     [--output-units U] [--distance-units U] [--]\n"
     "                     INPUT-WIDTH INPUT-HEIGHT OUTPUT-WIDTH VIEW-DISTANCE RESOLUTION\n"
     "       velortin-calc --batch < lines\n"
+    "       velortin-calc --help | --version\n"
     "U is one of mm, cm, in, ft, m. Defaults: dithered; mm, in, in.\n"
     "A batch line holds 9 tab-separated columns: printer (0-2), input, output and\n"
     "distance units (0-4), then the five field texts. Lines end at a line feed only: a\n"

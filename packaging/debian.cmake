@@ -1,0 +1,73 @@
+# The Debian package: the native velortin-calc; velortin.exe from the win32 build, with a
+# launcher that runs it under Wine; a menu entry and its icons; manual pages; copyright.
+set(VELORTIN_WIN32_DIR ${PROJECT_SOURCE_DIR}/build/win32 CACHE PATH
+    "The win32 build whose velortin.exe the package carries")
+find_program(HELP2MAN help2man REQUIRED)
+find_program(GZIP gzip REQUIRED)
+find_program(MINGW_STRIP i686-w64-mingw32-strip REQUIRED)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(gen ${CMAKE_CURRENT_BINARY_DIR})
+set(man ${gen}/velortin.1.gz ${gen}/velortin-calc.1.gz)
+set(doc ${gen}/copyright ${gen}/changelog.Debian.gz)
+
+# velortin-calc(1) comes from the program's own --help and --version, so it follows them.
+add_custom_command(
+  OUTPUT ${gen}/velortin-calc.1
+  COMMAND ${CMAKE_COMMAND} -E env VELORTIN_CALC=$<TARGET_FILE:velortin-calc>
+          ${HELP2MAN} --no-info --name "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}"
+          --include ${CMAKE_CURRENT_SOURCE_DIR}/velortin-calc.h2m
+          --output ${gen}/velortin-calc.1 ${CMAKE_CURRENT_SOURCE_DIR}/help2man-calc.sh
+  DEPENDS velortin-calc help2man-calc.sh velortin-calc.h2m
+  COMMENT "velortin-calc(1) from velortin-calc --help")
+configure_file(velortin.1.in ${gen}/velortin.1 @ONLY)
+configure_file(changelog.in ${gen}/changelog.Debian @ONLY)
+# Debian wants manual pages and changelogs compressed, without a time stamp.
+foreach(file velortin.1 velortin-calc.1 changelog.Debian)
+  add_custom_command(OUTPUT ${gen}/${file}.gz COMMAND ${GZIP} -9nkf ${gen}/${file}
+                     DEPENDS ${gen}/${file})
+endforeach()
+
+# The machine-readable copyright file carries LICENSE as its licence text.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+string(REGEX REPLACE "^MIT License\n\n[^\n]*\n\n" "" license "${license}")
+string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
+string(REGEX REPLACE "\n([^\n])" "\n \\1" license " ${license}")
+configure_file(copyright.in ${gen}/copyright @ONLY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+
+# The program as the Windows packages carry it: without its symbols.
+add_custom_command(
+  OUTPUT ${gen}/velortin.exe
+  COMMAND ${MINGW_STRIP} -o ${gen}/velortin.exe ${VELORTIN_WIN32_DIR}/ui/velortin.exe
+  DEPENDS ${VELORTIN_WIN32_DIR}/ui/velortin.exe
+  COMMENT "velortin.exe from the win32 build, stripped")
+
+foreach(size 32 48)
+  set(png ${gen}/${size}x${size}/velortin.png)
+  add_custom_command(
+    OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${gen}/${size}x${size}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/resources/pixmap.py png
+            ${PROJECT_SOURCE_DIR}/resources/icon.txt ${png} ${size}
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/pixmap.py ${PROJECT_SOURCE_DIR}/resources/icon.txt
+    COMMENT "${size}x${size} icon from its pixel map")
+  list(APPEND icons ${png})
+  install(FILES ${png} DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(package_files ALL DEPENDS ${man} ${doc} ${icons} ${gen}/velortin.exe)
+
+install(TARGETS velortin-calc RUNTIME DESTINATION bin)
+install(PROGRAMS velortin.sh DESTINATION bin RENAME velortin)
+install(FILES ${gen}/velortin.exe DESTINATION lib/velortin)
+install(FILES velortin.desktop DESTINATION share/applications)
+install(FILES ${man} DESTINATION share/man/man1)
+install(FILES ${doc} DESTINATION share/doc/velortin)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# wine32 runs the 32-bit program; Liberation Serif stands in for Times New Roman.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine, wine32, fonts-liberation | fonts-liberation2")
