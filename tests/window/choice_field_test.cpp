@@ -259,29 +259,6 @@ TEST(ChoiceField, LongListShowsTwentyLines) {
     EXPECT_EQ(MENU_LINES * FontHeight, s->listHeight);
 }
 
-// The pop-up list is not built yet: a press anywhere on the field must leave the field,
-// its parent and the picture as they were.
-TEST(ChoiceField, PressChangesNothingYet) {
-    Field f(kLabelled, 1);
-    bring_to_front(f.parent);
-    Snapshot before = f.shot();
-    clear_parent_log();
-    for (int x : {f.L / 2, f.L + f.W / 2, f.L + f.W + f.R / 2}) {
-        POINT p = client_point(f.window, x, f.R / 2);
-        mouse_click(p);
-        flush_events();
-        mouse_move(client_point(f.parent, 400, 150));
-        flush_events();
-    }
-    EXPECT_TRUE(IsWindow(f.window));
-    EXPECT_EQ(0u, parent_log().size()) << "first message 0x" << std::hex
-                                       << (parent_log().empty() ? 0 : parent_log()[0].message);
-    auto* s = reinterpret_cast<ChoiceFieldState*>(GetWindowLongPtrA(f.window, 0));
-    ASSERT_NE(nullptr, s);
-    EXPECT_EQ(1, s->currentIndex);
-    expect_region(f.shot(), 0, 0, before, "field after the presses");
-}
-
 TEST(ChoiceField, DestroyFreesItsBlocks) {
     start_program();
     long before = LiveBlocks;

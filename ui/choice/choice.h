@@ -33,6 +33,33 @@ struct ChoiceFieldState {
 void RegisterChoiceClasses(void);
 HWND CreateChoiceField(int x, int y, HWND parent, int index, char* list, int id);
 LRESULT CALLBACK ChoiceFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Records the field's open pop-up list (null once it has closed) and repaints the field
+// at once, so that its arrow shows pressed while the list is open.
+void SetFieldMenu(ChoiceFieldState* state, HWND menu);
+// A heap copy of a list with its terminator; null when no memory can be had.
+char* CopyList(const char* list);
+
+struct ChoiceMenuState {
+    int selection;
+    int initialIndex;
+    int itemCount;
+    int armed;
+    int longList;
+    int scrollOffset;
+    int notYetEntered;
+    int scrollUpRunning;
+    int scrollDownRunning;
+    unsigned char itemFlags[CHOICE_FLAG_BYTES];
+    char* list;
+    int lineWidth;
+    int listHeight;
+    HWND field;
+};
+
+enum { TIMER_SCROLL_UP = 101, TIMER_SCROLL_DOWN = 102 };
+
+// 1 while a pop-up list is open; at most one is.
+extern int MenuOpen;
 
 // The pop-up list: opened by a press on a field, returns when it has closed.
 void OpenChoiceMenu(int x, int y, int width, int height, HWND field, ChoiceFieldState* state);

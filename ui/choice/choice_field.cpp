@@ -9,7 +9,7 @@
 static const char FIELD_CLASS[] = "popuplist";
 static const char MENU_CLASS[] = "popupmenu";
 
-static char* CopyList(const char* list)
+char* CopyList(const char* list)
 {
     int length = StringLength(list);
     char* copy = (char*)AllocBlock(length + 1);
@@ -145,6 +145,14 @@ static void OnPress(HWND window, ChoiceFieldState* s)
     OpenChoiceMenu(s->labelWidth, RowHeight - 1, s->boxWidth + 1, s->listHeight + 2, window, s);
 }
 
+void SetFieldMenu(ChoiceFieldState* s, HWND menu)
+{
+    s->openMenu = menu;
+    // The pop-up's loop dispatches no other window's messages: paint now, not when queued.
+    InvalidateRect(s->self, nullptr, FALSE);
+    UpdateWindow(s->self);
+}
+
 static void OnPicked(HWND window, ChoiceFieldState* s, int index)
 {
     InvalidateRect(window, nullptr, TRUE);
@@ -176,6 +184,9 @@ LRESULT CALLBACK ChoiceFieldProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         case MSG_CHOICE_PICKED:
             OnPicked(window, s, (int)wParam);
+            return 0;
+        case MSG_MENU_CLOSED:
+            SetFieldMenu(s, nullptr);
             return 0;
         case WM_DESTROY:
             OnDestroy(window, s);
