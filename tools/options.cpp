@@ -45,8 +45,9 @@ const char UsageText[] =
     "A batch line holds 9 tab-separated columns: printer (0-2), input, output and\n"
     "distance units (0-4), then the five field texts. Lines end at a line feed only: a\n"
     "carriage return belongs to the last text, and a NUL byte ends the text it is in.\n"
-    "Each line gets one line: seven results, ERROR (a rejected field) or INVALID and why;\n"
-    "in json an object, with \"error\" or \"invalid\" for those.\n"
+    "Each line gets one answer: in tsv a line of seven results, ERROR (a rejected\n"
+    "field) or INVALID and why; in csv a row after the header, in json an object (with\n"
+    "\"error\" or \"invalid\" for those), in text a paragraph.\n"
     "\n"
     "Exit status: 0 done, 1 a field rejected, 2 usage error, 3 input or output failed.\n";
 
