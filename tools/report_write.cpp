@@ -171,6 +171,7 @@ void WriteTsv(OutBuffer* out, const ReportColumns* columns, const Report* r)
         return;
     }
     // The common case of a batch goes straight into the buffer, as it always has.
+    int groups = columns->print || columns->scanner;
     char* place = OutReserve(out, 7 * (sizeof(TextFields::result[0]) + 1));
     char* p = place;
     for (int key = 0; key < 7; key++) {
@@ -179,7 +180,11 @@ void WriteTsv(OutBuffer* out, const ReportColumns* columns, const Report* r)
         for (const char* t = r->text[key]; *t; t++)
             *p++ = *t;
     }
+    if (!groups)
+        *p++ = '\n';
     OutCommit(out, (size_t)(p - place));
+    if (!groups)
+        return;
     for (int key = KEY_FIRST_PRINT; key < KEY_FIRST_REJECTION; key++) {
         if (IsNumberKey(key) || !InRun(columns, key))
             continue;
