@@ -33,33 +33,44 @@ const InputStep INPUT_STEPS[5] = {
 void ShowLength(FieldIo* io, int id, double mm, int unit)
 {
     char text[FIXED_TEXT_MAX];
-    unit = ValidIndex(unit, UNIT_COUNT);
-    if (unit == UNIT_MM)
-        FormatTextN(text, sizeof text, "%1f", mm);
-    else
-        FormatTextN(text, sizeof text, "%2f", mm * UNIT_FROM_MM[unit]);
+    FormatLength(mm, unit, text, sizeof text);
     io->SetFieldText(id, text);
 }
 
 }  // namespace
+
+void FormatLength(double mm, int unit, char* out, int size)
+{
+    unit = ValidIndex(unit, UNIT_COUNT);
+    if (unit == UNIT_MM)
+        FormatTextN(out, (size_t)size, "%1f", mm);
+    else
+        FormatTextN(out, (size_t)size, "%2f", mm * UNIT_FROM_MM[unit]);
+}
+
+int ReadFieldText(const char* text, double factor, double* value)
+{
+    int malformed = ParseWholeNumber(text, value);
+    double converted = *value * factor;
+    // Infinity and values that the conversion takes out of range (to infinity, or a
+    // tiny resolution to zero) are no more usable than zero: they fail the same test.
+    if (malformed || !(*value > 0) || !(converted > 0) || !(converted <= DBL_MAX))
+        return 1;
+    *value = converted;
+    return 0;
+}
 
 int ReadInputs(CalcRecord* record, FieldIo* io)
 {
     char buffer[256];
     for (const InputStep& step : INPUT_STEPS) {
         const char* text = io->FieldText(step.id, buffer, sizeof buffer);
-        double* value = &(record->*step.value);
-        int malformed = ParseWholeNumber(text, value);
         double factor = step.unit ? UNIT_TO_MM[ValidIndex(record->*step.unit, UNIT_COUNT)]
                                   : PER_INCH_TO_PER_MM;
-        double converted = *value * factor;
-        // Infinity and values that the conversion takes out of range (to infinity, or a
-        // tiny resolution to zero) are no more usable than zero: they fail the same test.
-        if (malformed || !(*value > 0) || !(converted > 0) || !(converted <= DBL_MAX)) {
+        if (ReadFieldText(text, factor, &(record->*step.value))) {
             io->ShowRejection(step.id);
             return 1;
         }
-        *value = converted;
     }
     return 0;
 }

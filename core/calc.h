@@ -58,6 +58,12 @@ protected:
     ~FieldIo() = default;
 };
 
+// One field text read as Compute reads it: 0 with the value multiplied by factor when
+// accepted; 1 when rejected, the value then left unconverted as the reader stored it.
+int ReadFieldText(const char* text, double factor, double* value);
 int ReadInputs(CalcRecord* record, FieldIo* io);
 int ComputeScan(CalcRecord* record, FieldIo* io);
 void ShowResults(const CalcRecord* record, FieldIo* io);
+// A length held in millimetres as ShowResults writes it in unit: "%1f" for mm, otherwise
+// "%2f" of the converted value. size bytes of room (FIXED_TEXT_MAX is always enough).
+void FormatLength(double mm, int unit, char* out, int size);

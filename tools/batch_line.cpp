@@ -1,17 +1,8 @@
-// One line of batch input: 9 tab-separated columns (printer, three units, five texts) in,
-// one line out.
+// One line of batch input: 9 tab-separated columns, the printer, three units and five
+// texts.
 #include "tools/batch_line.h"
 
-#include <cstring>
-
 namespace {
-
-size_t PutText(char* out, const char* text)
-{
-    size_t n = std::strlen(text);
-    std::memcpy(out, text, n);
-    return n;
-}
 
 // An index column is exactly one digit from 0 to last; returns it or -1.
 int IndexColumn(const char* column, size_t length, int last)
@@ -23,7 +14,7 @@ int IndexColumn(const char* column, size_t length, int last)
 
 }  // namespace
 
-size_t BatchLine(char* line, size_t length, TextFields* fields, char* out)
+const char* ReadBatchLine(char* line, size_t length, CalcRecord* record, TextFields* fields)
 {
     const char* column[9];
     size_t columnLength[9];
@@ -35,7 +26,7 @@ size_t BatchLine(char* line, size_t length, TextFields* fields, char* out)
         if (i < length && line[i] != '\t')
             continue;
         if (count == 9)
-            return PutText(out, "INVALID\tcolumns\n");
+            return "columns";
         column[count] = line + start;
         columnLength[count] = i - start;
         count++;
@@ -43,27 +34,17 @@ size_t BatchLine(char* line, size_t length, TextFields* fields, char* out)
         start = i + 1;
     }
     if (count != 9)
-        return PutText(out, "INVALID\tcolumns\n");
+        return "columns";
 
-    CalcRecord record;
-    record.printerType = IndexColumn(column[0], columnLength[0], PRINTER_COUNT - 1);
-    record.inputUnits = IndexColumn(column[1], columnLength[1], UNIT_COUNT - 1);
-    record.outputUnits = IndexColumn(column[2], columnLength[2], UNIT_COUNT - 1);
-    record.distanceUnits = IndexColumn(column[3], columnLength[3], UNIT_COUNT - 1);
-    if (record.printerType < 0 || record.inputUnits < 0 || record.outputUnits < 0 ||
-        record.distanceUnits < 0)
-        return PutText(out, "INVALID\tindex\n");
+    record->printerType = IndexColumn(column[0], columnLength[0], PRINTER_COUNT - 1);
+    record->inputUnits = IndexColumn(column[1], columnLength[1], UNIT_COUNT - 1);
+    record->outputUnits = IndexColumn(column[2], columnLength[2], UNIT_COUNT - 1);
+    record->distanceUnits = IndexColumn(column[3], columnLength[3], UNIT_COUNT - 1);
+    if (record->printerType < 0 || record->inputUnits < 0 || record->outputUnits < 0 ||
+        record->distanceUnits < 0)
+        return "index";
 
     for (int i = 0; i < 5; i++)
         fields->input[i] = column[4 + i];
-    fields->rejectedId = 0;
-    if (ComputeScan(&record, fields))
-        return PutText(out, "ERROR\n");
-
-    size_t n = 0;
-    for (int i = 0; i < 7; i++) {
-        n += PutText(out + n, fields->result[i]);
-        out[n++] = i < 6 ? '\t' : '\n';
-    }
-    return n;
+    return nullptr;
 }

@@ -21,14 +21,23 @@ int main(int argc, char** argv)
     }
     static CliOptions options;
     if (ParseOptions(argc, argv, &options)) {
-        std::fputs(UsageText, stderr);
+        if (options.plan.error[0]) {
+            std::fputs("velortin-calc: ", stderr);
+            std::fputs(options.plan.error, stderr);
+            std::fputs("\nRun 'velortin-calc --help' for usage.\n", stderr);
+        } else {
+            std::fputs(UsageText, stderr);
+        }
         return 2;
     }
     if (options.help) {
         std::fputs(UsageText, stdout);
+        std::fputs(HelpExamples, stdout);
         return 0;
     }
+    const PlanOptions* plan = &options.plan;
     if (options.batch)
-        return RunBatch(stdin, stdout, stderr);
+        return RunBatch(stdin, stdout, stderr, plan->format < 0 ? FORMAT_TSV : plan->format,
+                        plan->scannerGiven ? &plan->scannerDpi : nullptr);
     return RunSingle(&options, stdout, stderr);
 }

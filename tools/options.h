@@ -1,6 +1,8 @@
 // The command line of velortin-calc: which mode, which selections, which five texts.
 #pragma once
 
+#include "tools/plan_options.h"
+
 struct CliOptions {
     int batch = 0;
     int help = 0;
@@ -10,6 +12,7 @@ struct CliOptions {
     int distanceUnits = 2;
     // Input width, input height, output width, viewing distance, printer resolution.
     const char* fields[5] = {};
+    PlanOptions plan;  // named values, fit, scanner and output format
 };
 
 // Returns 0 when the arguments form a valid command, 1 for a usage error. Only the known
@@ -20,3 +23,4 @@ int ParseOptions(int argc, char** argv, CliOptions* options);
 int ChoiceIndex(const char* list, const char* name);
 
 extern const char UsageText[];
+extern const char HelpExamples[];  // shown by --help after the usage

@@ -2,6 +2,7 @@
 #include "tools/out_buffer.h"
 
 #include <cstdlib>
+#include <cstring>
 
 int OutOpen(OutBuffer* out, FILE* file, size_t size)
 {
@@ -29,6 +30,20 @@ char* OutReserve(OutBuffer* out, size_t n)
 
 void OutCommit(OutBuffer* out, size_t n)
 {
+    out->used += n;
+}
+
+void OutWrite(OutBuffer* out, const void* bytes, size_t n)
+{
+    if (out->size - out->used < n) {
+        OutDrain(out);
+        if (n > out->size) {
+            if (!out->failed && std::fwrite(bytes, 1, n, out->file) != n)
+                out->failed = 1;
+            return;
+        }
+    }
+    std::memcpy(out->data + out->used, bytes, n);
     out->used += n;
 }
 

@@ -93,7 +93,7 @@ usage_case() {
     run "$work/empty" "$@"
     [ "$status" -eq 2 ] || fail "$name (args: $*): exit status expected 2, got $status"
     [ -s "$work/out" ] && fail "$name (args: $*): expected no stdout, got: $(head -c 200 "$work/out")"
-    head -c 6 "$work/err" | grep -q '^usage:' || fail "$name (args: $*): expected usage on stderr, got: $(head -c 200 "$work/err")"
+    head -c 6 "$work/err" | grep -qi '^usage:' || fail "$name (args: $*): expected usage on stderr, got: $(head -c 200 "$work/err")"
 }
 usage_case "four texts" 24 36 8 10
 usage_case "six texts" 24 36 8 10 720 1
