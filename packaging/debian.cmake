@@ -13,11 +13,10 @@ set(doc ${gen}/copyright ${gen}/changelog.Debian.gz)
 # velortin-calc(1) comes from the program's own --help and --version, so it follows them.
 add_custom_command(
   OUTPUT ${gen}/velortin-calc.1
-  COMMAND ${CMAKE_COMMAND} -E env VELORTIN_CALC=$<TARGET_FILE:velortin-calc>
-          ${HELP2MAN} --no-info --name "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}"
+  COMMAND ${HELP2MAN} --no-info --name "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}"
           --include ${CMAKE_CURRENT_SOURCE_DIR}/velortin-calc.h2m
-          --output ${gen}/velortin-calc.1 ${CMAKE_CURRENT_SOURCE_DIR}/help2man-calc.sh
-  DEPENDS velortin-calc help2man-calc.sh velortin-calc.h2m
+          --output ${gen}/velortin-calc.1 $<TARGET_FILE:velortin-calc>
+  DEPENDS velortin-calc velortin-calc.h2m
   COMMENT "velortin-calc(1) from velortin-calc --help")
 configure_file(velortin.1.in ${gen}/velortin.1 @ONLY)
 configure_file(changelog.in ${gen}/changelog.Debian @ONLY)
