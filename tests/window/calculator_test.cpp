@@ -105,8 +105,28 @@ void retype(const Program& p, int id, const std::string& text) {
     type_text(text.c_str());
 }
 
-// Runs one step of a scenario: "click ID", "set ID TEXT", "pick ID INDEX",
-// "key NAME" or "box enter|click"; the caption and texts of boxes are added to boxes.
+// Opens a drop-down field's list with the mouse and picks an item: by dragging to it and
+// releasing, or by clicking the field and then the item.
+void choose(const Program& p, int id, int index, bool drag) {
+    POINT field = centre(p.control(id));
+    mouse_press(field);
+    if (!drag) mouse_release(field);
+    HWND list = p.wait_window("popupmenu");
+    ASSERT_NE(nullptr, list) << "no list opened on field " << id;
+    RECT r;
+    GetClientRect(list, &r);
+    int count = id == ID_PRINTER_TYPE ? 3 : 5, line = r.bottom / count;
+    POINT item = {r.right / 2, index * line + line / 2};
+    ClientToScreen(list, &item);
+    mouse_move(item);  // entering the list arms it
+    p.settle();
+    if (!drag) mouse_press(item);
+    mouse_release(item);
+}
+
+// Runs one step of a scenario: "click ID", "set ID TEXT", "pick ID INDEX" (as the list
+// reports a pick), "drag ID INDEX" and "choose ID INDEX" (with the mouse), "key NAME" or
+// "box enter|click"; the caption and texts of boxes are added to boxes.
 void run_step(const Program& p, const std::string& step, std::string* boxes) {
     std::istringstream in(step);
     std::string verb, arg;
@@ -121,6 +141,9 @@ void run_step(const Program& p, const std::string& step, std::string* boxes) {
     } else if (verb == "pick") {
         in >> id >> index;
         SendMessageA(p.control(id), MSG_CHOICE_PICKED, index, 0);
+    } else if (verb == "drag" || verb == "choose") {
+        in >> id >> index;
+        choose(p, id, index, verb == "drag");
     } else if (verb == "key") {
         in >> arg;
         const struct { const char* name; WORD modifier, vk; } keys[] = {
@@ -172,6 +195,11 @@ const Scenario kScenarios[] = {
      "30|36.0|12abc|12.00|10.00|1741.7|1646 x 2469", 1, 104, -1},
     {"rejection, then a unit change", "set 102 48;set 104 -3;key enter;box click;pick 112 1",
      kRejected, "48.0|36.0|-0.30|30.48|10.00|1741.7|1646 x 2469", 1, 104, -1},
+    {"inches chosen by dragging in the list", "drag 111 2", "",
+     "0.94|1.42|8.00|12.00|10.00|1741.7|1646 x 2469", 1, -1, -1},
+    {"printing press chosen by two clicks", "choose 107 2;set 108 150;key enter", "",
+     "24.0|36.0|8.00|12.00|10.00|1905.0|1800 x 2700", 0, 108, -1},
+    {"the current unit chosen again changes nothing", "drag 112 2", "", kStartUp, 0, -1, -1},
     {"Tab steps round the fields", "click 106;key tab;key tab;key tab", "", kStartUp, 0, 103, -1},
     {"Shift+Tab steps back", "click 102;key stab;key stab", "", kStartUp, 0, 106, -1},
     {"Help guide, then Tab on its button", "click 99;box enter;key tab", "Help: Velortin tells",

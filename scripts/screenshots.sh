@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Refreshes the README's pictures: the window with its start-up results, and the printer
+# type's list held open over "Printing Press". Runs on a private virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target velortin >/dev/null
+export VELORTIN_WINEPREFIX="$PWD/build/win32/wineprefix" DISPLAY=":87"
+scripts/wine-prefix.sh "$VELORTIN_WINEPREFIX"
+scripts/xvfb.sh start "$DISPLAY"
+trap 'WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -k 2>/dev/null || true; scripts/xvfb.sh stop "$DISPLAY"' EXIT
+scripts/wine-run.sh build/win32/ui/velortin.exe &
+for _ in $(seq 100); do
+    id=$(xwininfo -root -tree 2>/dev/null | awk '/"Velortin 1.0"/ {print $1; exit}')
+    [ -n "$id" ] && break
+    sleep 0.1
+done
+read -r x y w h < <(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+sleep 1
+import -window root -crop "${w}x${h}+$x+$y" +repage docs/screenshot.png
+# The printer type field sits in row 5; its list's third line is "Printing Press".
+xdotool mousemove $((x + 300)) $((y + 215)) mousedown 1
+sleep 0.5
+xdotool mousemove $((x + 290)) $((y + 290))
+sleep 0.5
+import -window root -crop "${w}x${h}+$x+$y" +repage docs/screenshot-list.png
+xdotool mouseup 1 key Escape
+echo "screenshots: docs/screenshot.png, docs/screenshot-list.png"
