@@ -8,3 +8,8 @@ enum { EXACT_TEXT_MAX = 40 };
 // Compute rejects. For the rare double that no searched text reaches, the text that
 // reads back nearest to it.
 void ExactText(double value, char* out);
+
+// Writes into out (EXACT_TEXT_MAX bytes) the shortest decimal that a correctly rounding
+// reader (a JSON parser, strtod) takes back to exactly value, finite values only, and
+// returns its length.
+int ShortestText(double value, char* out);

@@ -5,10 +5,10 @@
 
 namespace {
 
-double Millimetres(const std::string& text, int unit)
+double Millimetres(const char* text, int unit)
 {
     double mm = 0;
-    ReadFieldText(text.c_str(), UNIT_TO_MM[unit], &mm);  // checked when the option was read
+    ReadFieldText(text, UNIT_TO_MM[unit], &mm);  // checked when the option was read
     return mm;
 }
 
@@ -21,13 +21,13 @@ void FitPrint(const PlanOptions* plan, PlanInput* input)
     // The print's longer side goes along the original's; a square original takes the
     // print as given.
     int turned = w != h && (w > h) != (a > b);
-    const std::string& alongWidth = turned ? plan->print.height : plan->print.width;
+    const char* alongWidth = turned ? plan->print.height : plan->print.width;
     input->hasPrint = 1;
     input->print = {plan->fit, turned ? b : a, turned ? a : b};
     double byWidth = input->print.width / w, byHeight = input->print.height / h;
     int widthDecides = plan->fit == FIT_INSIDE ? byWidth <= byHeight : byWidth >= byHeight;
     if (widthDecides) {
-        input->texts[2] = alongWidth.c_str();
+        input->texts[2] = alongWidth;
         input->units[1] = plan->print.unit;
     } else {
         ExactText(w * byHeight, input->fittedWidth);
@@ -50,11 +50,11 @@ void PreparePlan(const CliOptions* options, PlanInput* input)
         input->units[2] = options->distanceUnits;
         return;
     }
-    input->texts[0] = plan->original.width.c_str();
-    input->texts[1] = plan->original.height.c_str();
-    input->texts[2] = plan->outputWidth.text.c_str();
-    input->texts[3] = plan->distance.text.c_str();
-    input->texts[4] = plan->resolution.c_str();
+    input->texts[0] = plan->original.width;
+    input->texts[1] = plan->original.height;
+    input->texts[2] = plan->outputWidth.text;
+    input->texts[3] = plan->distance.text;
+    input->texts[4] = plan->resolution;
     input->units[0] = plan->original.unit;
     input->units[1] = plan->outputWidth.unit;
     input->units[2] = plan->distance.unit;

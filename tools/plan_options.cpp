@@ -57,10 +57,25 @@ int UnitSuffix(const char* arg, size_t* numberLength)
     return best;
 }
 
-int Accepted(const std::string& text, int unit)
+// The first n characters of from as a text of its own, when they fit.
+int Take(char* out, const char* from, size_t n)
+{
+    if (n >= PLAN_TEXT_MAX)
+        return 0;
+    std::memcpy(out, from, n);
+    out[n] = 0;
+    return 1;
+}
+
+int Accepted(const char* text, int unit)
 {
     double value;
-    return ReadFieldText(text.c_str(), unit < 0 ? PER_INCH_TO_PER_MM : UNIT_TO_MM[unit], &value) == 0;
+    return ReadFieldText(text, unit < 0 ? PER_INCH_TO_PER_MM : UNIT_TO_MM[unit], &value) == 0;
+}
+
+int TooLong(PlanOptions* plan, const char* option)
+{
+    return Fail(plan, "%s: the value is longer than a field's 254 characters", option);
 }
 
 int ParseLength(const char* option, const char* arg, LengthValue* length, PlanOptions* plan)
@@ -70,7 +85,8 @@ int ParseLength(const char* option, const char* arg, LengthValue* length, PlanOp
     if (unit < 0)
         return Fail(plan, "%s: '%s' has no unit; add mm, cm, in, ft or m (as in 8in or 50cm)",
                     option, arg);
-    length->text.assign(arg, numberLength);
+    if (!Take(length->text, arg, numberLength))
+        return TooLong(plan, option);
     length->unit = unit;
     if (!Accepted(length->text, unit))
         return Fail(plan, "%s: '%s' is not a length greater than zero (as in 8in or 50cm)", option,
@@ -83,7 +99,9 @@ int ParseSize(const char* option, const char* arg, const NamedSize* names, SizeV
 {
     for (const NamedSize* n = names; n->name; n++) {
         if (std::strcmp(arg, n->name) == 0) {
-            *size = {n->width, n->height, n->unit};
+            Take(size->width, n->width, std::strlen(n->width));
+            Take(size->height, n->height, std::strlen(n->height));
+            size->unit = n->unit;
             return 1;
         }
     }
@@ -104,8 +122,10 @@ int ParseSize(const char* option, const char* arg, const NamedSize* names, SizeV
                     option, arg);
     if (!x)
         return Fail(plan, "%s: '%s' is not WxHUNIT (as in 36x24mm or 4x5in)", option, arg);
-    size->width.assign(arg, (size_t)(x - arg));
-    size->height.assign(x + 1, numberLength - size->width.size() - 1);
+    size_t widthLength = (size_t)(x - arg);
+    if (!Take(size->width, arg, widthLength) ||
+        !Take(size->height, x + 1, numberLength - widthLength - 1))
+        return TooLong(plan, option);
     size->unit = unit;
     if (!Accepted(size->width, unit) || !Accepted(size->height, unit))
         return Fail(plan, "%s: '%s' is not a width and height greater than zero (as in 36x24mm)",
@@ -151,7 +171,8 @@ int ParsePlanOption(int argc, char** argv, int* i, PlanOptions* plan)
         return ParseLength(option, arg, &plan->outputWidth, plan);
     case 3: return ParseLength(option, arg, &plan->distance, plan);
     case 4:
-        plan->resolution = arg;
+        if (!Take(plan->resolution, arg, std::strlen(arg)))
+            return TooLong(plan, option);
         if (!Accepted(plan->resolution, -1))
             return Fail(plan, "%s: '%s' is not a number greater than zero", option, arg);
         return 1;

@@ -1,21 +1,21 @@
 // Named values of velortin-calc: originals and prints by name or size, lengths with
 // their units, the fit, the scanner and the output format.
 #pragma once
-#include <string>
-
 #include "core/calc.h"
 
 enum OutputFormat { FORMAT_TEXT, FORMAT_TSV, FORMAT_CSV, FORMAT_JSON };
 enum FitMode { FIT_INSIDE, FIT_FILL };
 
 // Numbers stay texts until Compute reads them, so they go through the program's reader
-// exactly as typed into the window; unit is the unit they are typed in.
+// exactly as typed into the window; unit is the unit they are typed in. A field of the
+// window holds at most 254 characters, and so does each of these texts.
+enum { PLAN_TEXT_MAX = 255 };
 struct SizeValue {
-    std::string width, height;
+    char width[PLAN_TEXT_MAX], height[PLAN_TEXT_MAX];
     int unit;
 };
 struct LengthValue {
-    std::string text;
+    char text[PLAN_TEXT_MAX];
     int unit;
 };
 
@@ -25,7 +25,7 @@ struct PlanOptions {
     SizeValue print = {"", "", UNIT_MM};
     LengthValue outputWidth = {"8", UNIT_IN};
     LengthValue distance = {"10", UNIT_IN};
-    std::string resolution = "720";
+    char resolution[PLAN_TEXT_MAX] = "720";
     int named = 0;  // any of --original, --print, --output-width, --distance, --resolution
     int printGiven = 0;
     int outputWidthGiven = 0;

@@ -3,7 +3,6 @@
 // held; CSV follows RFC 4180 (CRLF line ends, quoted cells where needed).
 #include "tools/report_write.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -11,6 +10,7 @@
 #include "core/ids.h"
 #include "core/text.h"
 #include "resources/strings.h"
+#include "tools/exact_text.h"
 #include "ui/choice/choice_list.h"
 
 namespace {
@@ -47,9 +47,8 @@ void PutNumber(OutBuffer* out, double value, const char* nonFinite)
         Put(out, nonFinite);
         return;
     }
-    char text[32];
-    std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
-    OutWrite(out, text, (size_t)(r.ptr - text));
+    char text[EXACT_TEXT_MAX];
+    OutWrite(out, text, (size_t)ShortestText(value, text));
 }
 
 // Length of the valid UTF-8 sequence at p (no overlong forms, surrogates or code points

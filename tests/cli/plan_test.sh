@@ -155,6 +155,10 @@ give either the five field texts          | --original 35mm 24 36 8 10 720
 --batch reads its values from its lines   | --batch --print a4
 EOF
 
+# A value longer than a window's field could hold is refused, not cut short.
+run "$work/empty" --resolution "$(printf '%0300d' 7)"
+[ "$status" -eq 2 ] && grep -qF "longer than a field's 254" "$work/err" || fail "300-character resolution: status $status"
+
 # text and tsv named explicitly are today's defaults.
 run "$work/empty" 24 36 8 10 720 && cp "$work/out" "$work/expected"
 run "$work/empty" --format text 24 36 8 10 720
