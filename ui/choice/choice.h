@@ -36,8 +36,10 @@ LRESULT CALLBACK ChoiceFieldProc(HWND window, UINT message, WPARAM wParam, LPARA
 // Records the field's open pop-up list (null once it has closed) and repaints the field
 // at once, so that its arrow shows pressed while the list is open.
 void SetFieldMenu(ChoiceFieldState* state, HWND menu);
-// A heap copy of a list with its terminator; null when no memory can be had.
-char* CopyList(const char* list);
+
+// Window classes of the field and of its pop-up list.
+constexpr char CHOICE_FIELD_CLASS[] = "popuplist";
+constexpr char CHOICE_MENU_CLASS[] = "popupmenu";
 
 struct ChoiceMenuState {
     int selection;

@@ -6,17 +6,6 @@
 #include "ui/main/app.h"
 #include "ui/main/heap.h"
 
-static const char FIELD_CLASS[] = "popuplist";
-static const char MENU_CLASS[] = "popupmenu";
-
-char* CopyList(const char* list)
-{
-    int length = StringLength(list);
-    char* copy = (char*)AllocBlock(length + 1);
-    if (copy)
-        MoveBytes(list, copy, length + 1);
-    return copy;
-}
 
 static ChoiceFieldState* StateOf(HWND window)
 {
@@ -33,10 +22,10 @@ void RegisterChoiceClasses(void)
     wc.hCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(LTGRAY_BRUSH);
     wc.lpfnWndProc = ChoiceMenuProc;
-    wc.lpszClassName = MENU_CLASS;
+    wc.lpszClassName = CHOICE_MENU_CLASS;
     RegisterClassA(&wc);
     wc.lpfnWndProc = ChoiceFieldProc;
-    wc.lpszClassName = FIELD_CLASS;
+    wc.lpszClassName = CHOICE_FIELD_CLASS;
     RegisterClassA(&wc);
 }
 
@@ -45,7 +34,7 @@ HWND CreateChoiceField(int x, int y, HWND parent, int index, char* list, int id)
     ChoiceFieldInit init;
     // The field copies the list again at creation; if this copy fails, the caller's list
     // serves, since it outlives this call.
-    char* copy = CopyList(list);
+    char* copy = CopyToHeap(list);
     init.list = copy ? copy : list;
     init.initialIndex = index;
     int count = ChoiceCount(list) - 1;
@@ -57,7 +46,7 @@ HWND CreateChoiceField(int x, int y, HWND parent, int index, char* list, int id)
         if (width > init.boxWidth)
             init.boxWidth = width;
     }
-    HWND field = CreateWindowExA(0, FIELD_CLASS, nullptr, WS_CHILD | WS_VISIBLE, x, y,
+    HWND field = CreateWindowExA(0, CHOICE_FIELD_CLASS, nullptr, WS_CHILD | WS_VISIBLE, x, y,
                                  init.labelWidth + init.boxWidth + RowHeight, RowHeight, parent,
                                  (HMENU)(INT_PTR)id, AppInstance, &init);
     FreeBlock(copy);
@@ -68,7 +57,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
 {
     const ChoiceFieldInit* init = (const ChoiceFieldInit*)create->lpCreateParams;
     ChoiceFieldState* s = (ChoiceFieldState*)AllocBlock(sizeof(ChoiceFieldState));
-    char* list = s ? CopyList(init->list) : nullptr;
+    char* list = s ? CopyToHeap(init->list) : nullptr;
     if (!list) {
         // Without its state the field could neither paint nor be freed: refuse creation.
         FreeBlock(s);

@@ -22,7 +22,7 @@ void OpenChoiceMenu(int x, int y, int width, int height, HWND field, ChoiceField
     // field's top row.
     if (at.y + height >= ScreenHeight)
         at.y = at.y + 2 - height - RowHeight;
-    HWND menu = CreateWindowExA(0, "popupmenu", "", WS_POPUP | WS_VISIBLE | WS_BORDER, at.x, at.y,
+    HWND menu = CreateWindowExA(0, CHOICE_MENU_CLASS, "", WS_POPUP | WS_VISIBLE | WS_BORDER, at.x, at.y,
                                 width, height, field, nullptr, AppInstance, state);
     // Without a pop-up nothing would ever clear the flag: the press opens nothing.
     if (!menu)
@@ -46,7 +46,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* create)
     if (!field)
         return -1;
     ChoiceMenuState* s = (ChoiceMenuState*)AllocBlock(sizeof(ChoiceMenuState));
-    char* list = s ? CopyList(field->list) : nullptr;
+    char* list = s ? CopyToHeap(field->list) : nullptr;
     if (!list) {
         // Creation fails, before the capture is taken; the press then opens nothing.
         FreeBlock(s);

@@ -62,6 +62,7 @@ void OnChoiceChanged(HWND window, int id, int index);
 void OnFocusStep(int id, int forward);
 void OnDestroyMain(HWND window);
 void ShowHelp(HWND window);
+void QuitHelp(HWND window);  // tells the help viewer this window no longer needs it
 // A message box owned by the main window; the focus goes back where it was afterwards.
 void ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style);
 

@@ -3,8 +3,6 @@
 #include "core/ids.h"
 #include "ui/main/app.h"
 
-static const char HELP_FILE[] = "VELORTIN.HLP";
-
 static int IsEditId(int id)
 {
     return id == ID_INPUT_WIDTH || id == ID_INPUT_HEIGHT || id == ID_OUTPUT_WIDTH ||
@@ -81,7 +79,7 @@ void OnFocusStep(int id, int forward)
 
 void OnDestroyMain(HWND window)
 {
-    WinHelpA(window, HELP_FILE, HELP_QUIT, 0);
+    QuitHelp(window);
     DeleteObject(ArrowBitmap);
     ArrowBitmap = nullptr;
     DestroyIcon(AppIcon);

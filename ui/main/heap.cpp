@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "core/text.h"
+
 long LiveBlocks;
 
 void* AllocBlock(size_t size)
@@ -17,4 +19,13 @@ void FreeBlock(void* block)
 {
     if (block && HeapFree(GetProcessHeap(), 0, block))
         LiveBlocks--;
+}
+
+char* CopyToHeap(const char* text)
+{
+    int length = StringLength(text);
+    char* copy = (char*)AllocBlock((size_t)length + 1);
+    if (copy)
+        MoveBytes(text, copy, length + 1);
+    return copy;
 }

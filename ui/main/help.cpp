@@ -38,6 +38,11 @@ static char* LoadGuide(void)
     return guide;
 }
 
+void QuitHelp(HWND window)
+{
+    WinHelpA(window, HELP_FILE, HELP_QUIT, 0);
+}
+
 void ShowHelp(HWND window)
 {
     char path[MAX_PATH + sizeof HELP_FILE];

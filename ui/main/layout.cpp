@@ -25,9 +25,8 @@ static int RowLabel(int row)
     return ROW_LABELS[row];
 }
 
-static int Widest(const int* ids, int count)
+static int Widest(const int* ids, int count, int widest)
 {
-    int widest = 0;
     for (int i = 0; i < count; i++) {
         int width = TextWidth(GetAppString(ids[i]));
         if (width > widest)
@@ -78,8 +77,7 @@ static void FitWindow(HWND window)
 void OnCreateMain(HWND window)
 {
     // Both labels of row 6 count, so nothing moves when the printer type changes.
-    static const int LABELS[10] = {9, 8, 12, 11, 20, 15, STR_PRINTER_RES, STR_LINE_SCREEN, 18, 17};
-    LabelWidth = Widest(LABELS, 10);
+    LabelWidth = Widest(ROW_LABELS, 9, TextWidth(GetAppString(STR_LINE_SCREEN)));
     FieldX = LabelWidth + 2 * Gap;
     NumberFieldWidth = TextWidth("99999.99") + 2 * Gap;
     PixelsFieldWidth = TextWidth("99999 x 99999") + 2 * Gap;
@@ -106,7 +104,7 @@ void OnCreateMain(HWND window)
     FitWindow(window);
 
     static const int CAPTIONS[3] = {STR_HELP, STR_EXIT, STR_COMPUTE};
-    ButtonWidth = Widest(CAPTIONS, 3) + 2 * Gap;
+    ButtonWidth = Widest(CAPTIONS, 3, 0) + 2 * Gap;
     ComputeX = ContentWidth / 2 - (3 * ButtonWidth) / 2 - Gap;
     const DWORD button = WS_CHILD | WS_VISIBLE;
     int step = ButtonWidth + Gap;

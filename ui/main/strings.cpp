@@ -1,5 +1,4 @@
 // The string table: each resource string copied once into its own writable heap block.
-#include "core/text.h"
 #include "ui/main/app.h"
 #include "ui/main/heap.h"
 
@@ -20,11 +19,7 @@ int LoadAppStrings(void)
         buffer[0] = 0;
         if (LoadStringA(AppInstance, id, buffer, 255) <= 0)
             buffer[0] = 0;
-        int length = StringLength(buffer);
-        char* copy = (char*)AllocBlock(length + 1);
-        if (copy)
-            MoveBytes(buffer, copy, length + 1);
-        StringTable[id] = copy;
+        StringTable[id] = CopyToHeap(buffer);
     }
     return 0;
 }
