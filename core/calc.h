@@ -34,9 +34,6 @@ constexpr double PER_MM_TO_PER_INCH = 25.40005;
 constexpr double TEN_INCHES = 254.0005;
 constexpr double EYE_LIMIT = 9.84250031003876;  // 250 dots per inch, per millimetre
 
-constexpr const char RejectionText[] = "Physical dimensions must be > 0.0";
-constexpr const char RejectionCaption[] = "Error";
-
 // The editable fields in the order Compute reads them, and the texts it writes, in order.
 constexpr int INPUT_FIELDS[5] = {ID_INPUT_WIDTH, ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH,
                                  ID_VIEW_DISTANCE, ID_PRINTER_RES};

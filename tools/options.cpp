@@ -5,7 +5,7 @@
 
 #include "core/text.h"
 #include "resources/strings.h"
-#include "ui/choice/choice_list.h"
+#include "core/choice_list.h"
 
 const char UsageText[] =
     "Usage: velortin-calc [OPTION]... IN-WIDTH IN-HEIGHT OUT-WIDTH DISTANCE RESOLUTION\n"
@@ -131,7 +131,7 @@ int ParseOptions(int argc, char** argv, CliOptions* options)
             if (unit) {
                 if (i + 1 >= argc)
                     return 1;
-                *unit = ChoiceIndex(APP_STRING_19, argv[++i]);
+                *unit = ChoiceIndex(LIST_UNITS, argv[++i]);
                 if (*unit < 0)
                     return 1;
                 selections = 1;

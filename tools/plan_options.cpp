@@ -7,7 +7,7 @@
 #include "core/format.h"
 #include "resources/strings.h"
 #include "tools/options.h"
-#include "ui/choice/choice_list.h"
+#include "core/choice_list.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int UnitSuffix(const char* arg, size_t* numberLength)
     int best = -1;
     size_t bestLength = 0;
     for (int unit = 0; unit < UNIT_COUNT; unit++) {
-        const char* item = ChoiceItem(APP_STRING_19, unit + 1);
+        const char* item = ChoiceItem(LIST_UNITS, unit + 1);
         size_t n = (size_t)ChoiceItemLength(item);
         if (n <= length && n > bestLength && std::strncmp(arg + length - n, item, n) == 0) {
             best = unit;

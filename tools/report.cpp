@@ -121,7 +121,7 @@ void ReportRejection(Report* report, const CalcRecord* record, int id, const cha
     report->rejectedId = id;
     int i = InputIndex(id);
     report->has[KEY_ERROR] = report->has[KEY_FIELD] = report->has[KEY_TEXT] = 1;
-    report->text[KEY_ERROR] = APP_STRING_4;
+    report->text[KEY_ERROR] = MESSAGE_REJECTED;
     report->text[KEY_FIELD] = FIELD_KEYS[i < 0 ? 0 : i];
     report->text[KEY_TEXT] = text;
 }

@@ -11,7 +11,7 @@
 #include "core/text.h"
 #include "resources/strings.h"
 #include "tools/exact_text.h"
-#include "ui/choice/choice_list.h"
+#include "core/choice_list.h"
 
 namespace {
 
@@ -197,17 +197,17 @@ void WriteTsv(OutBuffer* out, const ReportColumns* columns, const Report* r)
 const char* FieldLabel(int id, int printerType)
 {
     switch (id) {
-    case ID_INPUT_WIDTH: return APP_STRING_9;
-    case ID_INPUT_HEIGHT: return APP_STRING_8;
-    case ID_OUTPUT_WIDTH: return APP_STRING_12;
-    case ID_VIEW_DISTANCE: return APP_STRING_20;
-    default: return printerType == PRINTER_PRESS ? APP_STRING_10 : APP_STRING_14;
+    case ID_INPUT_WIDTH: return LABEL_INPUT_WIDTH;
+    case ID_INPUT_HEIGHT: return LABEL_INPUT_HEIGHT;
+    case ID_OUTPUT_WIDTH: return LABEL_OUTPUT_WIDTH;
+    case ID_VIEW_DISTANCE: return LABEL_VIEW_DISTANCE;
+    default: return printerType == PRINTER_PRESS ? LABEL_LINE_SCREEN : LABEL_PRINTER_RES;
     }
 }
 
 void UnitName(int unit, char name[8])
 {
-    const char* item = ChoiceItem(APP_STRING_19, unit + 1);
+    const char* item = ChoiceItem(LIST_UNITS, unit + 1);
     int length = ChoiceItemLength(item);
     CopyText(item, name, length < 8 ? length : 7);
 }
@@ -216,9 +216,9 @@ void UnitName(int unit, char name[8])
 // print and the scanner when asked for.
 void WriteText(OutBuffer* out, const Report* r)
 {
-    static const char* const LABELS[7] = {APP_STRING_9,  APP_STRING_8,  APP_STRING_12,
-                                          APP_STRING_11, APP_STRING_20, APP_STRING_18,
-                                          APP_STRING_17};
+    static const char* const LABELS[7] = {
+        LABEL_INPUT_WIDTH,   LABEL_INPUT_HEIGHT, LABEL_OUTPUT_WIDTH, LABEL_OUTPUT_HEIGHT,
+        LABEL_VIEW_DISTANCE, LABEL_SCAN_RES,     LABEL_SCAN_PIXELS};
     if (r->has[KEY_INVALID]) {
         PutLine(out, "Invalid line: %s\n", r->text[KEY_INVALID]);
         return;

@@ -11,7 +11,7 @@
 #include "program.h"
 #include "ui/choice/choice.h"
 #include "ui/main/app.h"
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "harness.h"
 #include "program.h"
 #include "ui/main/app.h"
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/text.h"
 #include "ui/choice/choice.h"
 #include "ui/main/app.h"
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 
 static ChoiceFieldState* StateOf(HWND window)

@@ -5,7 +5,7 @@
 #include "ui/choice/choice.h"
 #include "ui/choice/menu_pointer.h"
 #include "ui/main/app.h"
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 int MenuOpen;
 

@@ -1,8 +1,9 @@
 // Help: the help file in the system's viewer when it lies beside the program; otherwise,
 // as shipped, the short guide from the resources in a message box.
 #include "core/text.h"
+#include "resources/strings.h"
 #include "ui/main/app.h"
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 static const char HELP_FILE[] = "VELORTIN.HLP";
 
@@ -51,7 +52,7 @@ void ShowHelp(HWND window)
         return;
     }
     char* guide = LoadGuide();
-    ShowMessageBox(window, guide ? guide : GetAppString(16), GetAppString(7),
-                   MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(window, guide ? guide : GetAppString(IDS_TITLE_MAIN),
+                   GetAppString(IDS_BUTTON_HELP), MB_OK | MB_ICONINFORMATION);
     FreeBlock(guide);
 }

@@ -2,16 +2,16 @@
 // high, positioned from the font's metrics and the measured widths of the texts.
 #include "core/ids.h"
 #include "core/text.h"
+#include "resources/strings.h"
 #include "ui/choice/choice.h"
 #include "ui/main/app.h"
 
-enum {
-    STR_COMPUTE = 2, STR_EXIT = 6, STR_HELP = 7, STR_LINE_SCREEN = 10, STR_PRINTER_TYPES = 13,
-    STR_PRINTER_RES = 14, STR_UNITS = 19,
+// The labels of rows 0 to 8; row 6 reads the line screen's label for a printing press.
+static const int ROW_LABELS[9] = {
+    IDS_LABEL_INPUT_WIDTH,   IDS_LABEL_INPUT_HEIGHT, IDS_LABEL_OUTPUT_WIDTH,
+    IDS_LABEL_OUTPUT_HEIGHT, IDS_LABEL_VIEW_DISTANCE, IDS_LABEL_PRINTER_TYPE,
+    IDS_LABEL_PRINTER_RES,   IDS_LABEL_SCAN_RES,     IDS_LABEL_SCAN_PIXELS,
 };
-
-// The labels of rows 0 to 8; row 6 reads STR_LINE_SCREEN for a printing press.
-static const int ROW_LABELS[9] = {9, 8, 12, 11, 20, 15, STR_PRINTER_RES, 18, 17};
 
 int RowTop(int row)
 {
@@ -21,7 +21,7 @@ int RowTop(int row)
 static int RowLabel(int row)
 {
     if (row == 6 && Record.printerType >= PRINTER_PRESS)
-        return STR_LINE_SCREEN;
+        return IDS_LABEL_LINE_SCREEN;
     return ROW_LABELS[row];
 }
 
@@ -77,7 +77,7 @@ static void FitWindow(HWND window)
 void OnCreateMain(HWND window)
 {
     // Both labels of row 6 count, so nothing moves when the printer type changes.
-    LabelWidth = Widest(ROW_LABELS, 9, TextWidth(GetAppString(STR_LINE_SCREEN)));
+    LabelWidth = Widest(ROW_LABELS, 9, TextWidth(GetAppString(IDS_LABEL_LINE_SCREEN)));
     FieldX = LabelWidth + 2 * Gap;
     NumberFieldWidth = TextWidth("99999.99") + 2 * Gap;
     PixelsFieldWidth = TextWidth("99999 x 99999") + 2 * Gap;
@@ -86,16 +86,16 @@ void OnCreateMain(HWND window)
     const char* none = GetAppString(-1);
 
     InputWidthEdit = MakeBox(window, "edit", ID_INPUT_WIDTH, "24.0", FieldX, 0, NumberFieldWidth);
-    MakeChoice(window, unitX, 0, Record.inputUnits, STR_UNITS, ID_INPUT_UNITS);
+    MakeChoice(window, unitX, 0, Record.inputUnits, IDS_LIST_UNITS, ID_INPUT_UNITS);
     InputHeightEdit = MakeBox(window, "edit", ID_INPUT_HEIGHT, "36.0", FieldX, 1, NumberFieldWidth);
     OutputWidthEdit = MakeBox(window, "edit", ID_OUTPUT_WIDTH, "8.0", FieldX, 2, NumberFieldWidth);
-    MakeChoice(window, unitX, 2, Record.outputUnits, STR_UNITS, ID_OUTPUT_UNITS);
+    MakeChoice(window, unitX, 2, Record.outputUnits, IDS_LIST_UNITS, ID_OUTPUT_UNITS);
     OutputHeightResult = MakeBox(window, "static", ID_OUTPUT_HEIGHT, none, FieldX, 3,
                                  NumberFieldWidth);
     ViewDistanceEdit = MakeBox(window, "edit", ID_VIEW_DISTANCE, "10.0", FieldX, 4,
                                NumberFieldWidth);
-    MakeChoice(window, unitX, 4, Record.distanceUnits, STR_UNITS, ID_DISTANCE_UNITS);
-    MakeChoice(window, FieldX, 5, Record.printerType, STR_PRINTER_TYPES, ID_PRINTER_TYPE);
+    MakeChoice(window, unitX, 4, Record.distanceUnits, IDS_LIST_UNITS, ID_DISTANCE_UNITS);
+    MakeChoice(window, FieldX, 5, Record.printerType, IDS_LIST_PRINTER_TYPES, ID_PRINTER_TYPE);
     PrinterResEdit = MakeBox(window, "edit", ID_PRINTER_RES, "720.0", FieldX, 6, NumberFieldWidth);
     ScanResResult = MakeBox(window, "static", ID_SCAN_RES, none, FieldX, 7, NumberFieldWidth);
     ScanPixelsResult = MakeBox(window, "static", ID_SCAN_PIXELS, none, FieldX, 8,
@@ -103,16 +103,16 @@ void OnCreateMain(HWND window)
 
     FitWindow(window);
 
-    static const int CAPTIONS[3] = {STR_HELP, STR_EXIT, STR_COMPUTE};
+    static const int CAPTIONS[3] = {IDS_BUTTON_HELP, IDS_BUTTON_EXIT, IDS_BUTTON_COMPUTE};
     ButtonWidth = Widest(CAPTIONS, 3, 0) + 2 * Gap;
     ComputeX = ContentWidth / 2 - (3 * ButtonWidth) / 2 - Gap;
     const DWORD button = WS_CHILD | WS_VISIBLE;
     int step = ButtonWidth + Gap;
-    ComputeButton = MakeControl(window, "Button", button, ID_COMPUTE, GetAppString(STR_COMPUTE),
-                                ComputeX, 9, ButtonWidth);
-    HelpButton = MakeControl(window, "Button", button, ID_HELP, GetAppString(STR_HELP),
+    ComputeButton = MakeControl(window, "Button", button, ID_COMPUTE,
+                                GetAppString(IDS_BUTTON_COMPUTE), ComputeX, 9, ButtonWidth);
+    HelpButton = MakeControl(window, "Button", button, ID_HELP, GetAppString(IDS_BUTTON_HELP),
                              ComputeX + step, 9, ButtonWidth);
-    ExitButton = MakeControl(window, "Button", button, ID_EXIT, GetAppString(STR_EXIT),
+    ExitButton = MakeControl(window, "Button", button, ID_EXIT, GetAppString(IDS_BUTTON_EXIT),
                              ComputeX + 2 * step, 9, ButtonWidth);
 
     // The window first shows with results filled in and Compute disabled.

@@ -1,5 +1,6 @@
 // The main window: its class, its creation and its window procedure.
 #include "core/ids.h"
+#include "resources/strings.h"
 #include "ui/main/app.h"
 
 static const char MAIN_CLASS[] = "velortin";
@@ -20,7 +21,7 @@ void RegisterMainClass(void)
 HWND CreateMainWindow(void)
 {
     // The width is provisional: creation sizes the window to its rows before it shows.
-    return CreateWindowExA(0, MAIN_CLASS, GetAppString(16),
+    return CreateWindowExA(0, MAIN_CLASS, GetAppString(IDS_TITLE_MAIN),
                            WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 100,
                            100, 400, CaptionHeight + 11 * Gap + 10 * RowHeight, nullptr, nullptr,
                            AppInstance, nullptr);

@@ -1,6 +1,6 @@
 // The string table: each resource string copied once into its own writable heap block.
 #include "ui/main/app.h"
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 enum { STRING_COUNT = 22 };
 

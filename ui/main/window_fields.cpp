@@ -1,6 +1,7 @@
 // Compute on the window's own fields: texts taken from the edit controls as they stand,
 // the rejection shown in a message box, the results written back into the controls.
 #include "core/ids.h"
+#include "resources/strings.h"
 #include "ui/main/app.h"
 
 HWND FieldWindow(int id)
@@ -32,7 +33,8 @@ struct WindowFields final : FieldIo {
     }
     void ShowRejection(int) override
     {
-        ShowMessageBox(MainWindow, GetAppString(4), GetAppString(5), MB_OK);
+        ShowMessageBox(MainWindow, GetAppString(IDS_MESSAGE_REJECTED),
+                       GetAppString(IDS_CAPTION_ERROR), MB_OK);
     }
     void SetFieldText(int id, const char* text) override
     {

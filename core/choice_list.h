@@ -1,5 +1,5 @@
-// Choice lists ("label|item 1|item 2|...|item N|") and their per-item flags. No window
-// system here: the command-line companion walks the same lists.
+// Choice lists ("label|item 1|item 2|...|item N|") and their per-item flags: data, not
+// window code, so the window, the command line and the page walk the same lists.
 #pragma once
 
 enum { MENU_LINES = 20, CHOICE_FLAG_BYTES = 256, CHOICE_MAX_ITEMS = 2048 };

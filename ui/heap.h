@@ -4,7 +4,7 @@
 
 void* AllocBlock(size_t size);
 void FreeBlock(void* block);
-extern long LiveBlocks;
+extern long LiveBlocks;  // blocks allocated and not yet freed
 
 // A heap copy of a text with its terminator; null when no memory can be had.
-char* CopyToHeap(const char* text);  // blocks allocated and not yet freed
+char* CopyToHeap(const char* text);

@@ -1,5 +1,5 @@
 // Counted heap blocks for window state and string copies.
-#include "ui/main/heap.h"
+#include "ui/heap.h"
 
 #include <windows.h>
 
