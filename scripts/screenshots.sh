@@ -15,9 +15,11 @@ for _ in $(seq 100); do
     [ -n "$id" ] && break
     sleep 0.1
 done
+# The window appears at its provisional size and takes its own at once: measure it once
+# it has settled and painted.
+sleep 1
 read -r x y w h < <(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
     /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
-sleep 1
 import -window root -crop "${w}x${h}+$x+$y" +repage docs/screenshot.png
 # The printer type field sits in row 5; its list's third line is "Printing Press".
 xdotool mousemove $((x + 300)) $((y + 215)) mousedown 1

@@ -318,10 +318,14 @@ TEST(Calculator, LayoutFollowsTheFontAndColoursReadRight) {
             << "," << got.bottom << "), expected (" << expected.left << "," << expected.top << ","
             << expected.right << "," << expected.bottom << ")";
     }
-    RECT client;
-    GetClientRect(p.main, &client);
-    EXPECT_EQ(content, client.right);
-    EXPECT_EQ(11 * m.G + 10 * m.R, client.bottom);
+    // The outer size: the content plus a one-pixel border either side, the caption and its
+    // border above and below, whatever the frame takes of the client area.
+    RECT outer;
+    GetWindowRect(p.main, &outer);
+    EXPECT_EQ(content + 2 * GetSystemMetrics(SM_CXBORDER), outer.right - outer.left);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYBORDER) + 11 * m.G +
+                  10 * m.R,
+              outer.bottom - outer.top);
 
     // White labels on black; edits black on white; results white on black.
     Snapshot shot = snapshot_client(p.main);

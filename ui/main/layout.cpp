@@ -63,15 +63,13 @@ static void MakeChoice(HWND parent, int x, int row, int index, int list, int id)
         ContentWidth = rowWidth;
 }
 
-// The window's frame is whatever the system draws for its style: the client area is sized
-// to hold the rows exactly, with one Gap around the content.
+// The outer size is the content plus a one-pixel border and the caption, whatever frame
+// the system draws: programs that place or measure the window rely on these sums. A
+// thicker frame takes its extra pixels from the right and bottom margins.
 static void FitWindow(HWND window)
 {
-    RECT r = {0, 0, ContentWidth, 11 * Gap + 10 * RowHeight};
-    AdjustWindowRectEx(&r, (DWORD)GetWindowLongA(window, GWL_STYLE), FALSE,
-                       (DWORD)GetWindowLongA(window, GWL_EXSTYLE));
-    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(window, nullptr, 0, 0, ContentWidth + FrameWidth,
+                 CaptionHeight + 11 * Gap + 10 * RowHeight, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 void OnCreateMain(HWND window)
