@@ -92,9 +92,11 @@
   for (const edit of edits) edit.addEventListener('input', () => { compute.disabled = false; });
   for (const list of lists) list.addEventListener('change', () => choose(list));
   compute.addEventListener('click', () => run('PageCompute'));
-  // Enter in any field or list computes, as the window's keyboard filter makes it.
-  byId('calculator').addEventListener('keydown', (event) => {
-    if (event.key !== 'Enter' || event.target.localName === 'button' || event.isComposing) return;
+  // Enter computes wherever the focus is, as the window's keyboard filter makes it; only a
+  // button keeps Enter to press it, and the planning section and the guide keep theirs.
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.isComposing ||
+        event.target.closest('button, section, dialog')) return;
     event.preventDefault();
     run('PageCompute');
   });

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -173,33 +175,10 @@ struct Scenario {
     int exit;           // exit code, -1 while running
 };
 
+// Scenarios that only the window has: Tab, the Help box and the ways to end the program.
 const Scenario kScenarios[] = {
-    {"start-up", "", "", kStartUp, 0, -1, -1},
-    {"typing enables Compute", "set 104 9", "", "24.0|36.0|9|12.00|10.00|1741.7|1646 x 2469", 1,
-     104, -1},
-    {"Enter computes, continuous tone", "pick 107 0;key enter", "",
-     "24.0|36.0|8.00|12.00|10.00|2116.7|2000 x 3000", 0, -1, -1},
-    {"Compute button, 20 inches away", "pick 107 0;set 106 20;click 101", "",
-     "24.0|36.0|8.00|12.00|20.00|1058.3|1000 x 1500", 0, -1, -1},
     {"keys still work after the Compute button", "set 106 20;click 101;key esc", "", nullptr, 0, 0,
      0},
-    {"printing press at 150 lpi", "pick 107 2;set 108 150;key enter", "",
-     "24.0|36.0|8.00|12.00|10.00|1905.0|1800 x 2700", 0, 108, -1},
-    {"inches throughout", "pick 107 0;pick 111 2;set 102 4;set 103 6;set 108 300;key enter", "",
-     "4.00|6.00|8.00|12.00|10.00|500.0|2000 x 3000", 0, 108, -1},
-    {"unit change rewrites, drops typing, recomputes nothing", "set 104 99;set 108 5;pick 111 2",
-     "", "0.94|1.42|8.00|12.00|10.00|1741.7|1646 x 2469", 1, 108, -1},
-    {"display rounding enters the record", "pick 111 4;key enter", "",
-     "0.02|0.04|8.00|16.00|10.00|2090.1|1646 x 3291", 0, -1, -1},
-    {"rejected field keeps every text", "set 102 30;set 104 12abc;key enter;box enter", kRejected,
-     "30|36.0|12abc|12.00|10.00|1741.7|1646 x 2469", 1, 104, -1},
-    {"rejection, then a unit change", "set 102 48;set 104 -3;key enter;box click;pick 112 1",
-     kRejected, "48.0|36.0|-0.30|30.48|10.00|1741.7|1646 x 2469", 1, 104, -1},
-    {"inches chosen by dragging in the list", "drag 111 2", "",
-     "0.94|1.42|8.00|12.00|10.00|1741.7|1646 x 2469", 1, -1, -1},
-    {"printing press chosen by two clicks", "choose 107 2;set 108 150;key enter", "",
-     "24.0|36.0|8.00|12.00|10.00|1905.0|1800 x 2700", 0, 108, -1},
-    {"the current unit chosen again changes nothing", "drag 112 2", "", kStartUp, 0, -1, -1},
     {"Tab steps round the fields", "click 106;key tab;key tab;key tab", "", kStartUp, 0, 103, -1},
     {"Shift+Tab steps back", "click 102;key stab;key stab", "", kStartUp, 0, 106, -1},
     {"Help guide, then Tab on its button", "click 99;box enter;key tab", "Help: Velortin tells",
@@ -210,6 +189,18 @@ const Scenario kScenarios[] = {
     {"Exit ends the program", "click 100", "", nullptr, 0, 0, 0},
     {"closing the window ends the program", "key altf4", "", nullptr, 0, 0, 0},
 };
+
+int compute_state(const Program& p) {
+    return IsWindowEnabled(p.control(ID_COMPUTE)) ? 1 : 0;
+}
+
+// A loaded machine may still be working off the last input: give it a while.
+// A focus of -2 is not waited for.
+void await(const Program& p, const std::string& shown, int compute, int focus) {
+    for (int i = 0; i < 20 && (texts(p) != shown || compute_state(p) != compute ||
+                               (focus != -2 && p.focus_id() != focus)); i++)
+        p.settle();
+}
 
 TEST(Calculator, Scenarios) {
     for (const Scenario& s : kScenarios) {
@@ -224,16 +215,57 @@ TEST(Calculator, Scenarios) {
             EXPECT_EQ(s.exit, p.exit_code(5000));
             continue;
         }
-        // A loaded machine may still be working off the last input: give it a while.
-        auto compute = [&] { return IsWindowEnabled(p.control(ID_COMPUTE)) ? 1 : 0; };
-        for (int i = 0; i < 20 && (texts(p) != s.texts || compute() != s.compute ||
-                                   p.focus_id() != s.focus); i++)
-            p.settle();
+        await(p, s.texts, s.compute, s.focus);
         EXPECT_EQ(s.texts, texts(p));
-        EXPECT_EQ(s.compute, compute());
+        EXPECT_EQ(s.compute, compute_state(p));
         EXPECT_EQ(s.focus, p.focus_id());
         EXPECT_EQ(-1, p.exit_code(0)) << "the program ended";
     }
+}
+
+std::string trimmed(const std::string& text) {
+    size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+// The scenarios that the page replays too: after every step the seven texts, Compute's
+// state and the message box of a rejection, and at the end the focus.
+TEST(Calculator, SharedScenarios) {
+    std::ifstream file(VELORTIN_SCENARIOS);
+    ASSERT_TRUE(file.good()) << "cannot read " << VELORTIN_SCENARIOS;
+    std::unique_ptr<Program> p;
+    std::string line, name, boxes;
+    int scenarios = 0;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        if (line.compare(0, 3, "== ") == 0) {
+            name = line.substr(3);
+            p.reset(new Program);
+            scenarios++;
+            ASSERT_NE(nullptr, p->main) << name << ": velortin.exe did not show its window";
+            continue;
+        }
+        SCOPED_TRACE(name + ": " + line);
+        if (line.compare(0, 6, "focus ") == 0) {
+            EXPECT_EQ(std::stoi(line.substr(6)), p->focus_id());
+            continue;
+        }
+        std::vector<std::string> parts;
+        std::istringstream in(line);
+        for (std::string part; std::getline(in, part, '|');) parts.push_back(trimmed(part));
+        run_step(*p, parts[0], &boxes);
+        if (parts.size() < 9) continue;
+        std::string shown = parts[1];
+        for (int i = 2; i < 8; i++) shown += "|" + parts[i];
+        int compute = parts[8] == "on";
+        await(*p, shown, compute, -2);
+        EXPECT_EQ(shown, texts(*p));
+        EXPECT_EQ(compute, compute_state(*p));
+        bool rejected = parts.size() > 9;
+        HWND box = rejected ? p->wait_box() : FindWindowA("#32770", nullptr);
+        EXPECT_EQ(rejected ? kRejected : "no box", box ? box_text(box) : "no box");
+    }
+    EXPECT_GT(scenarios, 10) << "too few scenarios read";
 }
 
 // The layout worked out afresh from the font, the system metrics and the program's strings.
