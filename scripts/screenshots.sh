@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Refreshes the README's pictures: the window with its start-up results, and the printer
-# type's list held open over "Printing Press". Runs on a private virtual display.
+# type's list held open over "Printing Press", on a private virtual display; and the page
+# at a desktop's and a phone's width, as the browser tests take them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset win32 >/dev/null
@@ -28,4 +29,12 @@ xdotool mousemove $((x + 290)) $((y + 290))
 sleep 0.5
 import -window root -crop "${w}x${h}+$x+$y" +repage docs/screenshot-list.png
 xdotool mouseup 1 key Escape
-echo "screenshots: docs/screenshot.png, docs/screenshot-list.png"
+
+bash scripts/web.sh >/dev/null
+cmake --preset native >/dev/null
+cmake --build --preset native --target velortin-calc >/dev/null
+VELORTIN_NATIVE_CALC=build/native/tools/velortin-calc node tests/web/page_test.mjs >/dev/null
+cp build/web/screenshot-900.png docs/screenshot-web.png
+cp build/web/screenshot-360.png docs/screenshot-web-phone.png
+echo "screenshots: docs/screenshot.png, docs/screenshot-list.png, docs/screenshot-web.png," \
+     "docs/screenshot-web-phone.png"

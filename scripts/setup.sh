@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Velortin needs on Debian bookworm.
+# Installs what building, running and testing Velortin needs on Debian bookworm, and the
+# browser tests' npm packages as their lock file pins them.
 # Idempotent: when everything is already there it only checks and returns.
 set -euo pipefail
 
@@ -21,6 +22,7 @@ packages=(
     fonts-wine fonts-liberation
     python3
     nsis lintian help2man zip unzip dpkg-dev man-db
+    emscripten chromium
 )
 
 missing=()
@@ -35,4 +37,17 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$need_i386" -eq 1 ]; then
     export DEBIAN_FRONTEND=noninteractive
     $SUDO apt-get update -qq
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Node.js and npm come with the machine; Debian's own are the fallback.
+if ! command -v npm >/dev/null; then
+    $SUDO apt-get update -qq
+    $SUDO apt-get install -y -qq --no-install-recommends nodejs npm >/dev/null
+fi
+# puppeteer-core drives the chromium above and downloads no browser of its own.
+web_tests="$(dirname "$0")/../tests/web"
+if ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.velortin-lock"; then
+    echo "setup: installing the browser tests' npm packages"
+    (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    cp "$web_tests/package-lock.json" "$web_tests/node_modules/.velortin-lock"
 fi

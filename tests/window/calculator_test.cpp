@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <memory>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -173,33 +176,10 @@ struct Scenario {
     int exit;           // exit code, -1 while running
 };
 
+// Scenarios that only the window has: Tab, the Help box and the ways to end the program.
 const Scenario kScenarios[] = {
-    {"start-up", "", "", kStartUp, 0, -1, -1},
-    {"typing enables Compute", "set 104 9", "", "24.0|36.0|9|12.00|10.00|1741.7|1646 x 2469", 1,
-     104, -1},
-    {"Enter computes, continuous tone", "pick 107 0;key enter", "",
-     "24.0|36.0|8.00|12.00|10.00|2116.7|2000 x 3000", 0, -1, -1},
-    {"Compute button, 20 inches away", "pick 107 0;set 106 20;click 101", "",
-     "24.0|36.0|8.00|12.00|20.00|1058.3|1000 x 1500", 0, -1, -1},
     {"keys still work after the Compute button", "set 106 20;click 101;key esc", "", nullptr, 0, 0,
      0},
-    {"printing press at 150 lpi", "pick 107 2;set 108 150;key enter", "",
-     "24.0|36.0|8.00|12.00|10.00|1905.0|1800 x 2700", 0, 108, -1},
-    {"inches throughout", "pick 107 0;pick 111 2;set 102 4;set 103 6;set 108 300;key enter", "",
-     "4.00|6.00|8.00|12.00|10.00|500.0|2000 x 3000", 0, 108, -1},
-    {"unit change rewrites, drops typing, recomputes nothing", "set 104 99;set 108 5;pick 111 2",
-     "", "0.94|1.42|8.00|12.00|10.00|1741.7|1646 x 2469", 1, 108, -1},
-    {"display rounding enters the record", "pick 111 4;key enter", "",
-     "0.02|0.04|8.00|16.00|10.00|2090.1|1646 x 3291", 0, -1, -1},
-    {"rejected field keeps every text", "set 102 30;set 104 12abc;key enter;box enter", kRejected,
-     "30|36.0|12abc|12.00|10.00|1741.7|1646 x 2469", 1, 104, -1},
-    {"rejection, then a unit change", "set 102 48;set 104 -3;key enter;box click;pick 112 1",
-     kRejected, "48.0|36.0|-0.30|30.48|10.00|1741.7|1646 x 2469", 1, 104, -1},
-    {"inches chosen by dragging in the list", "drag 111 2", "",
-     "0.94|1.42|8.00|12.00|10.00|1741.7|1646 x 2469", 1, -1, -1},
-    {"printing press chosen by two clicks", "choose 107 2;set 108 150;key enter", "",
-     "24.0|36.0|8.00|12.00|10.00|1905.0|1800 x 2700", 0, 108, -1},
-    {"the current unit chosen again changes nothing", "drag 112 2", "", kStartUp, 0, -1, -1},
     {"Tab steps round the fields", "click 106;key tab;key tab;key tab", "", kStartUp, 0, 103, -1},
     {"Shift+Tab steps back", "click 102;key stab;key stab", "", kStartUp, 0, 106, -1},
     {"Help guide, then Tab on its button", "click 99;box enter;key tab", "Help: Velortin tells",
@@ -234,6 +214,47 @@ TEST(Calculator, Scenarios) {
         EXPECT_EQ(s.focus, p.focus_id());
         EXPECT_EQ(-1, p.exit_code(0)) << "the program ended";
     }
+}
+
+// The scenarios that the page replays too: after every step the seven texts, Compute's
+// state and the message box of a rejection, and at the end the focus.
+TEST(Calculator, SharedScenarios) {
+    std::ifstream file(VELORTIN_SCENARIOS);
+    ASSERT_TRUE(file.good()) << "cannot read " << VELORTIN_SCENARIOS;
+    std::unique_ptr<Program> p;
+    std::string line, name, boxes;
+    int scenarios = 0;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        SCOPED_TRACE(name + ": " + line);
+        size_t bar = line.find(" | ");
+        if (line.compare(0, 3, "== ") == 0) {
+            name = line.substr(3);
+            p.reset(new Program);
+            ASSERT_NE(nullptr, p->main) << "velortin.exe did not show its window";
+            scenarios++;
+        } else if (line.compare(0, 6, "focus ") == 0) {
+            EXPECT_EQ(std::stoi(line.substr(6)), p->focus_id());
+        } else {
+            run_step(*p, line.substr(0, bar), &boxes);
+            if (bar == std::string::npos) continue;
+            // "texts|on" or "texts|off", and "|rejected ID" after a rejection.
+            std::string state = std::regex_replace(line.substr(bar + 3), std::regex(" \\| "), "|");
+            size_t end = 0;
+            for (int i = 0; i < 7; i++) end = state.find('|', end) + 1;
+            std::string shown = state.substr(0, end - 1);
+            int compute = state.compare(end, 2, "on") == 0;
+            bool rejected = state.find("rejected") != std::string::npos;
+            auto enabled = [&] { return IsWindowEnabled(p->control(ID_COMPUTE)) ? 1 : 0; };
+            for (int i = 0; i < 20 && (texts(*p) != shown || enabled() != compute); i++)
+                p->settle();
+            EXPECT_EQ(shown, texts(*p));
+            EXPECT_EQ(compute, enabled());
+            HWND box = rejected ? p->wait_box() : FindWindowA("#32770", nullptr);
+            EXPECT_EQ(rejected ? kRejected : "no box", box ? box_text(box) : "no box");
+        }
+    }
+    EXPECT_GT(scenarios, 10) << "too few scenarios read";
 }
 
 // The layout worked out afresh from the font, the system metrics and the program's strings.

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Velortin for the web into build/web/: velortin.html, one file that holds the page
+# and its wasm and works from disk or any static server, and velortin-calc.mjs, the
+# command-line companion for Node 18 or later. Sets up what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+# Debian's emscripten finds its own JavaScript modules through NODE_PATH.
+export NODE_PATH=/usr/share/nodejs
+cmake --preset web >/dev/null
+cmake --build --preset web -j "$(nproc)"
+ls -l build/web/velortin.html build/web/velortin-calc.mjs

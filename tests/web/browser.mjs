@@ -1,0 +1,67 @@
+// Debian's chromium, headless, on velortin.html: launching, the page's state read back, and
+// every request and console message watched.
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+export const PAGE = process.env.VELORTIN_PAGE || path.resolve('build/web/velortin.html');
+export const SEVEN = ['input_width', 'input_height', 'output_width', 'output_height',
+                      'viewing_distance', 'scan_resolution', 'scan_pixels'];
+
+// Without the network flags this machine's closed network refuses the browser's own calls.
+export async function launch() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velortin-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium', userDataDir: profile,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  // The profile goes once the browser has ended, whatever it still wrote while closing.
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 50 });
+  };
+  return browser;
+}
+
+// A fresh page at url; problems collects every request that leaves the page and every
+// console error or uncaught exception.
+export async function open(browser, url = 'file://' + PAGE, problems = []) {
+  const page = await browser.newPage();
+  page.on('request', (r) => { if (r.url() !== url) problems.push('request ' + r.url()); });
+  page.on('console', (m) => { if (m.type() === 'error') problems.push('console ' + m.text()); });
+  page.on('pageerror', (e) => problems.push('exception ' + e.message));
+  await page.goto(url);
+  return page;
+}
+
+// The seven texts, Compute's state, the marked field and the one with the focus.
+export function state(page) {
+  return page.evaluate((seven) => {
+    const byId = (id) => document.getElementById(id);
+    const marked = document.querySelector('[aria-invalid="true"]');
+    return {
+      texts: seven.map((id) => byId(id).value ?? byId(id).textContent).join('|'),
+      compute: byId('compute').disabled ? 'off' : 'on',
+      marked: marked && !byId('rejected').hidden ? Number(marked.dataset.id) : 0,
+      message: byId('rejected').hidden ? '' : byId('rejected').textContent,
+      focus: Number(document.activeElement?.dataset.id ?? 0),
+    };
+  }, SEVEN);
+}
+
+// Chooses item index of a list with the keyboard, one arrow press per item on the way.
+export async function choose(page, selector, index) {
+  await page.focus(selector);
+  const now = await page.$eval(selector, (e) => e.selectedIndex);
+  for (let i = now; i !== index; i += index > now ? 1 : -1)
+    await page.keyboard.press(index > now ? 'ArrowDown' : 'ArrowUp');
+}
+
+// Replaces a field's text as a user does: a triple click selects all of it, then typing.
+export async function retype(page, selector, text) {
+  await page.click(selector, { count: 3 });
+  await page.keyboard.type(text);
+}
