@@ -75,11 +75,8 @@ int ReadInputs(CalcRecord* record, FieldIo* io)
     return 0;
 }
 
-int ComputeScan(CalcRecord* record, FieldIo* io)
+void ComputeRecord(CalcRecord* r, FieldIo* io)
 {
-    if (ReadInputs(record, io))
-        return 1;
-    CalcRecord* r = record;
     double printer = r->printerRes * PRINTER_FACTOR[ValidIndex(r->printerType, PRINTER_COUNT)];
     double eye = (TEN_INCHES / r->viewDistance) * EYE_LIMIT;
     double usable = eye < printer ? eye : printer;
@@ -90,6 +87,13 @@ int ComputeScan(CalcRecord* record, FieldIo* io)
     ShowResults(r, io);
     // Rewriting the edit fields re-enables Compute in the window, so this comes last.
     io->DisableCompute();
+}
+
+int ComputeScan(CalcRecord* record, FieldIo* io)
+{
+    if (ReadInputs(record, io))
+        return 1;
+    ComputeRecord(record, io);
     return 0;
 }
 

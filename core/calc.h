@@ -59,6 +59,9 @@ protected:
 // accepted; 1 when rejected, the value then left unconverted as the reader stored it.
 int ReadFieldText(const char* text, double factor, double* value);
 int ReadInputs(CalcRecord* record, FieldIo* io);
+// The step after reading, on a record whose five values are already set: the formula,
+// ShowResults, then the disabling of Compute. ComputeScan is ReadInputs followed by this.
+void ComputeRecord(CalcRecord* record, FieldIo* io);
 int ComputeScan(CalcRecord* record, FieldIo* io);
 void ShowResults(const CalcRecord* record, FieldIo* io);
 // A length held in millimetres as ShowResults writes it in unit: "%1f" for mm, otherwise

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # Measures velortin-calc --batch on a million lines in each output format, natively, and
-# prints each against the default, tsv. A timing, not a test.
-# Usage: scripts/bench-batch.sh [velortin-calc to measure] [lines]
+# prints each against the default, tsv. Given two or more programs, it measures them side
+# by side on the same lines, runs alternating, each format against the first program's.
+# A timing, not a test.
+# Usage: scripts/bench-batch.sh [-n lines] [velortin-calc to measure...]
 # Without a program it builds and measures the release build of the bench preset.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-calc="${1:-}"
-lines="${2:-1000000}"
-if [ -z "$calc" ]; then
+lines=1000000
+if [ "${1:-}" = -n ]; then
+    lines="$2"
+    shift 2
+fi
+calcs=("$@")
+if [ ${#calcs[@]} -eq 0 ]; then
     cmake --preset bench >/dev/null
     cmake --build --preset bench --target velortin-calc >/dev/null
-    calc=build/bench/tools/velortin-calc
+    calcs=(build/bench/tools/velortin-calc)
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,26 +32,39 @@ awk -v n="$lines" 'BEGIN {
     }
 }' >"$work/in"
 
-# Best of five runs, in seconds of processor time (user and system): other work on the
-# machine stretches the wall-clock time far more than it does this.
-best_time() {
-    local best="" t
-    for _ in 1 2 3 4 5; do
-        t=$( { TIMEFORMAT='%3U %3S'; time "$calc" --batch "$@" <"$work/in" >"$work/out"; } 2>&1 )
-        best=$(awk -v t="$t" -v b="$best" 'BEGIN { split(t, p, " "); t = p[1] + p[2]; print (b == "" || t < b) ? t : b }')
-    done
-    echo "$best"
+# Processor time (user and system) of one run, in seconds: other work on the machine
+# stretches the wall-clock time far more than it does this.
+cpu_time() {
+    local calc="$1"
+    shift
+    { TIMEFORMAT='%3U %3S'; time "$calc" --batch "$@" <"$work/in" >"$work/out"; } 2>&1 |
+        awk '{ print $1 + $2 }'
 }
 
-echo "$calc, $lines lines ($(wc -c <"$work/in") bytes in)"
+echo "$lines lines ($(wc -c <"$work/in") bytes in); best of five runs, the programs alternating"
 # The default (tsv) first: a program from before --format can be measured too.
 base=""
 for format in default tsv text csv json; do
     args=()
     [ "$format" = default ] || args=(--format "$format")
-    "$calc" --batch "${args[@]}" </dev/null >/dev/null 2>&1 || continue
-    t=$(best_time "${args[@]}")
-    base=${base:-$t}
-    awk -v f="$format" -v t="$t" -v n="$lines" -v bytes="$(wc -c <"$work/out")" -v base="$base" \
-        'BEGIN { printf "%-8s %6.3f s  %9.0f lines/s  %6.1f MB out  %5.2fx the time of the default\n", f, t, n / t, bytes / 1e6, t / base }'
+    best=()
+    for _ in 1 2 3 4 5; do
+        for i in "${!calcs[@]}"; do
+            if ! "${calcs[i]}" --batch "${args[@]}" </dev/null >/dev/null 2>&1; then
+                best[i]=none
+                continue
+            fi
+            t=$(cpu_time "${calcs[i]}" "${args[@]}")
+            best[i]=$(awk -v t="$t" -v b="${best[i]:-}" 'BEGIN { print (b == "" || t < b) ? t : b }')
+        done
+    done
+    base=${base:-${best[0]}}
+    for i in "${!calcs[@]}"; do
+        [ "${best[i]}" = none ] && continue
+        awk -v f="$format" -v t="${best[i]}" -v n="$lines" -v base="$base" -v first="${best[0]}" \
+            -v calc="${calcs[i]}" 'BEGIN {
+            printf "%-8s %6.3f s  %9.0f lines/s  %5.2fx the default", f, t, n / t, t / base
+            if (calc != "" && first != "none") printf "  %5.2fx the first  %s", t / first, calc
+            printf "\n" }'
+    done
 done

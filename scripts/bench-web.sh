@@ -16,7 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 printf '#!/bin/sh\nexec node %s "$@"\n' "$PWD/build/web/velortin-calc.mjs" >"$work/velortin-calc"
 chmod +x "$work/velortin-calc"
-echo "== native"
-bash scripts/bench-batch.sh "" "$lines"
-echo "== Node"
-bash scripts/bench-batch.sh "$work/velortin-calc" "$lines"
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target velortin-calc >/dev/null
+echo "== native, then Node, side by side"
+bash scripts/bench-batch.sh -n "$lines" build/bench/tools/velortin-calc "$work/velortin-calc"

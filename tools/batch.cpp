@@ -1,36 +1,85 @@
 // Batch mode. Input is read in large blocks and lines are handled where they lie in the
 // block; only a line longer than the whole block makes the block grow, so there is no
-// allocation per line. Lines end at '\n' only: every other byte, '\r' included, belongs to
-// the line. A last line without a newline still counts.
+// allocation per line. Every byte but '\n', '\r' included, belongs to the line.
 #include "tools/batch.h"
 
 #include <cstdlib>
 #include <cstring>
 
 #include "core/format.h"
-#include "tools/batch_line.h"
-#include "tools/report_write.h"
 
 namespace {
 
 const size_t READ_BLOCK = 1 << 20;
 const size_t OUT_BLOCK = 1 << 20;
 
-struct Batch {
-    TextFields fields;
-    Report report;
-    OutBuffer out;
-    OutBuffer messages;
-    int format;
-    ReportColumns columns;
-    const double* scannerDpi;
-    double lines;  // counted exactly far beyond any int
-};
+// An index column is exactly one digit from 0 to last; returns it or -1.
+int IndexColumn(const char* column, size_t length, int last)
+{
+    if (length != 1 || column[0] < '0' || column[0] > '0' + last)
+        return -1;
+    return column[0] - '0';
+}
 
-void HandleLine(Batch* b, char* line, size_t length)
+// A line of 9 tab-separated columns: the printer, three units and five texts. Sets the
+// record's selections and the fields' texts and returns null, or returns why the line is
+// not one: "columns" or "index".
+const char* ReadLine(char* line, size_t length, CalcRecord* record, TextFields* fields)
+{
+    const char* column[9];
+    size_t columnLength[9];
+    int count = 0;
+    size_t start = 0;
+    // Tabs become terminators, so each text ends at its own tab (or at an earlier NUL,
+    // as a text handed over by an edit field would).
+    for (size_t i = 0; i <= length; i++) {
+        if (i < length && line[i] != '\t')
+            continue;
+        if (count == 9)
+            return "columns";
+        column[count] = line + start;
+        columnLength[count] = i - start;
+        count++;
+        line[i] = 0;
+        start = i + 1;
+    }
+    if (count != 9)
+        return "columns";
+    int* selections[4] = {&record->printerType, &record->inputUnits, &record->outputUnits,
+                          &record->distanceUnits};
+    for (int i = 0; i < 4; i++) {
+        int last = i ? UNIT_COUNT - 1 : PRINTER_COUNT - 1;
+        *selections[i] = IndexColumn(column[i], columnLength[i], last);
+        if (*selections[i] < 0)
+            return "index";
+    }
+    for (int i = 0; i < 5; i++)
+        fields->input[i] = column[4 + i];
+    return nullptr;
+}
+
+}  // namespace
+
+int StartAnswers(Answers* b, FILE* out, FILE* err, int format, int print,
+                 const double* scannerDpi)
+{
+    b->format = format;
+    b->columns = {print, scannerDpi != nullptr};
+    b->scannerDpi = scannerDpi;
+    b->lines = 0;
+    if (OutOpen(&b->out, out, OUT_BLOCK) || OutOpen(&b->messages, err, OUT_BLOCK)) {
+        OutClose(&b->out);
+        std::fputs("velortin-calc: out of memory\n", err);
+        return 3;
+    }
+    WriteHeader(&b->out, format, &b->columns);
+    return 0;
+}
+
+void AnswerLine(Answers* b, char* line, size_t length)
 {
     CalcRecord record;
-    const char* invalid = ReadBatchLine(line, length, &record, &b->fields);
+    const char* invalid = ReadLine(line, length, &record, &b->fields);
     if (invalid)
         ReportInvalid(&b->report, invalid);
     else if (ComputeScan(&record, &b->fields))
@@ -51,25 +100,28 @@ void HandleLine(Batch* b, char* line, size_t length)
     }
 }
 
-}  // namespace
+int EndAnswers(Answers* b)
+{
+    int failed = OutFlush(&b->out);
+    OutFlush(&b->messages);
+    OutClose(&b->out);
+    OutClose(&b->messages);
+    return failed;
+}
 
 int RunBatch(FILE* in, FILE* out, FILE* err, int format, const double* scannerDpi)
 {
-    static Batch b;  // large: kept off the stack
-    b.format = format;
-    b.columns = {0, scannerDpi != nullptr};
-    b.scannerDpi = scannerDpi;
-    b.lines = 0;
+    static Answers b;
     size_t size = READ_BLOCK;
+    if (StartAnswers(&b, out, err, format, 0, scannerDpi))
+        return 3;
     // One spare byte, so a last line without newline has room for its terminator.
     char* data = (char*)std::malloc(size + 1);
-    if (!data || OutOpen(&b.out, out, OUT_BLOCK) || OutOpen(&b.messages, err, OUT_BLOCK)) {
-        std::free(data);
-        OutClose(&b.out);
+    if (!data) {
+        EndAnswers(&b);
         std::fputs("velortin-calc: out of memory\n", err);
         return 3;
     }
-    WriteHeader(&b.out, format, &b.columns);
     int status = 0;
     size_t held = 0;  // bytes of an unfinished line at the start of data
     for (;;) {
@@ -89,7 +141,7 @@ int RunBatch(FILE* in, FILE* out, FILE* err, int format, const double* scannerDp
                 std::fputs("velortin-calc: cannot read the input\n", err);
                 status = 3;
             } else if (held > 0) {
-                HandleLine(&b, data, held);
+                AnswerLine(&b, data, held);
             }
             break;
         }
@@ -97,23 +149,16 @@ int RunBatch(FILE* in, FILE* out, FILE* err, int format, const double* scannerDp
         char* line = data;
         // Lines before held bytes were already searched; start after them.
         char* search = data + held;
-        for (;;) {
-            char* newline = (char*)std::memchr(search, '\n', (size_t)(end - search));
-            if (!newline)
-                break;
-            HandleLine(&b, line, (size_t)(newline - line));
-            line = search = newline + 1;
-        }
+        for (char* newline; (newline = (char*)std::memchr(search, '\n', (size_t)(end - search)));
+             line = search = newline + 1)
+            AnswerLine(&b, line, (size_t)(newline - line));
         held = (size_t)(end - line);
         std::memmove(data, line, held);
     }
-    if (OutFlush(&b.out) && status == 0) {
+    std::free(data);
+    if (EndAnswers(&b) && status == 0) {
         std::fputs("velortin-calc: cannot write the results\n", err);
         status = 3;
     }
-    OutFlush(&b.messages);
-    OutClose(&b.out);
-    OutClose(&b.messages);
-    std::free(data);
     return status;
 }

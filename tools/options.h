@@ -1,26 +1,32 @@
-// The command line of velortin-calc: which mode, which selections, which five texts.
+// The command line of velortin-calc: what it asks for, read through one table of options.
 #pragma once
 
-#include "tools/plan_options.h"
+#include "tools/plan.h"
+
+enum OutputFormat { FORMAT_NOT_GIVEN = -1, FORMAT_TEXT, FORMAT_TSV, FORMAT_CSV, FORMAT_JSON };
+
+// Room for a message about the command line, the option and its value included.
+enum { MESSAGE_MAX = 512 };
 
 struct CliOptions {
-    int batch = 0;
-    int help = 0;
-    int printerType = 1;  // Dithered, as the program starts
-    int inputUnits = 0;   // mm
-    int outputUnits = 2;  // in
-    int distanceUnits = 2;
+    int batch = 0, help = 0, version = 0;
+    // The selections, as the window starts with them; the options set them here.
+    CalcRecord record;
+    int format = FORMAT_NOT_GIVEN;  // text for one calculation, tsv for a batch
+    double scannerDpi = 0;          // 0: no scanner
+    Plan plan;                      // the named values
     // Input width, input height, output width, viewing distance, printer resolution.
     const char* fields[5] = {};
-    PlanOptions plan;  // named values, fit, scanner and output format
+    int fieldCount = 0;
 };
 
-// Returns 0 when the arguments form a valid command, 1 for a usage error. Only the known
-// --options are options, so texts such as "-5" reach the calculation as field texts.
-int ParseOptions(int argc, char** argv, CliOptions* options);
+// Reads the arguments after argv[0]. Returns 0 when they form a command, or 1 with a
+// one-line message in message (MESSAGE_MAX bytes) naming the option and the value. Only
+// the options of the table are options, so texts such as "-5" are field texts.
+int ParseOptions(int argc, char** argv, CliOptions* options, char* message);
 
-// Index of name among the items of a bar-separated choice list ("|mm|cm|in|ft|m|"), or -1.
-int ChoiceIndex(const char* list, const char* name);
-
-extern const char UsageText[];
-extern const char HelpExamples[];  // shown by --help after the usage
+// Reads text as the value of the named option, as ParseOptions does, into options.
+// Returns 0, or 1 with a one-line message as above (also for a name that is not an option
+// with a value). The sizes, lengths, names and numbers of the command line come through
+// here.
+int ReadOptionValue(const char* name, const char* text, CliOptions* options, char* message);

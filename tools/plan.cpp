@@ -1,63 +1,74 @@
-// Laying a print along the original and fitting it. Values the user gave reach Compute as
-// their own texts in their own units, as typed into the window; only a width worked out
-// here enters as millimetres, through a text that reads back to exactly that value.
+// Planning a scan: laying the print along the original, fitting it, and the border, crop
+// and largest print that follow. Every value enters the record as the double it is.
 #include "tools/plan.h"
+
+#include <cfloat>
 
 namespace {
 
-double Millimetres(const char* text, int unit)
+double Given(double value, double startUp)
 {
-    double mm = 0;
-    ReadFieldText(text, UNIT_TO_MM[unit], &mm);  // checked when the option was read
-    return mm;
+    return value > 0 ? value : startUp;
 }
 
-void FitPrint(const PlanOptions* plan, PlanInput* input)
+// The print's longer side goes along the original's; a square original takes the print as
+// given.
+void LayPrint(const double original[2], const double print[2], double laid[2])
 {
-    double w = Millimetres(plan->original.width, plan->original.unit);
-    double h = Millimetres(plan->original.height, plan->original.unit);
-    double a = Millimetres(plan->print.width, plan->print.unit);
-    double b = Millimetres(plan->print.height, plan->print.unit);
-    // The print's longer side goes along the original's; a square original takes the
-    // print as given.
-    int turned = w != h && (w > h) != (a > b);
-    const char* alongWidth = turned ? plan->print.height : plan->print.width;
-    input->hasPrint = 1;
-    input->print = {plan->fit, turned ? b : a, turned ? a : b};
-    double byWidth = input->print.width / w, byHeight = input->print.height / h;
-    int widthDecides = plan->fit == FIT_INSIDE ? byWidth <= byHeight : byWidth >= byHeight;
-    if (widthDecides) {
-        input->texts[2] = alongWidth;
-        input->units[1] = plan->print.unit;
-    } else {
-        ExactText(w * byHeight, input->fittedWidth);
-        input->texts[2] = input->fittedWidth;
-        input->units[1] = UNIT_MM;
-    }
+    int turned = original[0] != original[1] && (original[0] > original[1]) != (print[0] > print[1]);
+    laid[0] = print[turned];
+    laid[1] = print[!turned];
+}
+
+// Nothing below zero: a side that fits exactly may come out a rounding error short.
+double Half(double excess)
+{
+    return excess > 0 ? excess / 2 : 0;
 }
 
 }  // namespace
 
-void PreparePlan(const CliOptions* options, PlanInput* input)
+int PlanRecord(const Plan* plan, CalcRecord* record)
 {
-    const PlanOptions* plan = &options->plan;
-    input->hasPrint = 0;
-    if (!plan->named) {
-        for (int i = 0; i < 5; i++)
-            input->texts[i] = options->fields[i];
-        input->units[0] = options->inputUnits;
-        input->units[1] = options->outputUnits;
-        input->units[2] = options->distanceUnits;
-        return;
+    // The window's start-up texts, read as Compute reads them.
+    double original[2] = {Given(plan->original[0], 24), Given(plan->original[1], 36)};
+    record->inputWidth = original[0];
+    record->inputHeight = original[1];
+    record->outputWidth = Given(plan->outputWidth, 8 * UNIT_TO_MM[UNIT_IN]);
+    record->viewDistance = Given(plan->distance, 10 * UNIT_TO_MM[UNIT_IN]);
+    record->printerRes = Given(plan->resolution, 720 * PER_INCH_TO_PER_MM);
+    if (!(plan->print[0] > 0))
+        return 0;
+    double laid[2];
+    LayPrint(original, plan->print, laid);
+    double byWidth = laid[0] / original[0], byHeight = laid[1] / original[1];
+    int widthDecides = plan->fit == FIT_FILL ? byWidth >= byHeight : byWidth <= byHeight;
+    record->outputWidth = widthDecides ? laid[0] : original[0] * byHeight;
+    return !(record->outputWidth > 0 && record->outputWidth <= DBL_MAX);
+}
+
+void LayOutPrint(const Plan* plan, const CalcRecord* record, PrintLayout* layout)
+{
+    double original[2] = {record->inputWidth, record->inputHeight};
+    double output[2] = {record->outputWidth, record->outputHeight};
+    double* print = layout->print;
+    layout->fit = plan->fit == FIT_FILL ? FIT_FILL : FIT_INSIDE;
+    LayPrint(original, plan->print, print);
+    // What the print shows of the original, at the scale of output to input.
+    double scale = output[0] / original[0];
+    for (int i = 0; i < 2; i++) {
+        layout->image[i] = output[i] < print[i] ? output[i] : print[i];
+        layout->border[i] = Half(print[i] - output[i]);
+        layout->crop[i] = Half(original[i] - print[i] / scale);
     }
-    input->texts[0] = plan->original.width;
-    input->texts[1] = plan->original.height;
-    input->texts[2] = plan->outputWidth.text;
-    input->texts[3] = plan->distance.text;
-    input->texts[4] = plan->resolution;
-    input->units[0] = plan->original.unit;
-    input->units[1] = plan->outputWidth.unit;
-    input->units[2] = plan->distance.unit;
-    if (plan->printGiven)
-        FitPrint(plan, input);
+}
+
+int ScannerReach(double dpi, const CalcRecord* record, double largest[2])
+{
+    // The scan resolution grows with the output size alone, so the largest print is the
+    // output scaled by how far the scanner's resolution reaches.
+    double reach = (dpi * PER_INCH_TO_PER_MM) / record->scanRes;
+    largest[0] = record->outputWidth * reach;
+    largest[1] = record->outputHeight * reach;
+    return record->scanRes * PER_MM_TO_PER_INCH > dpi;
 }

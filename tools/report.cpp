@@ -45,41 +45,34 @@ void SetLength(Report* report, int key, double mm, int unit)
     FormatLength(mm, unit, OwnText(report, key), REPORT_TEXT_MAX);
 }
 
-// Nothing below zero: a side that fits exactly may come out a rounding error short.
-double Half(double excess)
+// Each pair of keys is a width then a height.
+void SetLengths(Report* report, int key, const double mm[2], int unit)
 {
-    return excess > 0 ? excess / 2 : 0;
+    SetLength(report, key, mm[0], unit);
+    SetLength(report, key + 1, mm[1], unit);
 }
 
 void ReportPrint(Report* r, const CalcRecord* record, const PrintLayout* print)
 {
     int out = record->outputUnits;
-    FormatTextN(OwnText(r, KEY_FIT), REPORT_TEXT_MAX, "%s", print->fit ? "fill" : "inside");
-    SetLength(r, KEY_PRINT_WIDTH, print->width, out);
-    SetLength(r, KEY_PRINT_HEIGHT, print->height, out);
-    double w = record->outputWidth, h = record->outputHeight;
-    SetLength(r, KEY_IMAGE_WIDTH, w < print->width ? w : print->width, out);
-    SetLength(r, KEY_IMAGE_HEIGHT, h < print->height ? h : print->height, out);
-    SetLength(r, KEY_BORDER_X, Half(print->width - w), out);
-    SetLength(r, KEY_BORDER_Y, Half(print->height - h), out);
-    // What the print shows of the original, at the scale of output to input.
-    double scale = w / record->inputWidth;
-    SetLength(r, KEY_CROP_X, Half(record->inputWidth - print->width / scale), record->inputUnits);
-    SetLength(r, KEY_CROP_Y, Half(record->inputHeight - print->height / scale), record->inputUnits);
+    FormatTextN(OwnText(r, KEY_FIT), REPORT_TEXT_MAX, "%s",
+                print->fit == FIT_FILL ? "fill" : "inside");
+    SetLengths(r, KEY_PRINT_WIDTH, print->print, out);
+    SetLengths(r, KEY_IMAGE_WIDTH, print->image, out);
+    SetLengths(r, KEY_BORDER_X, print->border, out);
+    SetLengths(r, KEY_CROP_X, print->crop, record->inputUnits);
 }
 
 void ReportScanner(Report* r, const CalcRecord* record, double dpi)
 {
+    double largest[2];
+    int needsMore = ScannerReach(dpi, record, largest);
     SetNumber(r, KEY_SCANNER_DPI, dpi);
-    // The scan resolution grows with the output size alone, so the largest print is the
-    // output scaled by how far the scanner's resolution reaches.
-    double reach = (dpi * PER_INCH_TO_PER_MM) / record->scanRes;
-    SetLength(r, KEY_LARGEST_WIDTH, record->outputWidth * reach, record->outputUnits);
-    SetLength(r, KEY_LARGEST_HEIGHT, record->outputHeight * reach, record->outputUnits);
-    double needed = r->number[KEY_SCAN_DPI];
-    if (needed > dpi)
+    SetLengths(r, KEY_LARGEST_WIDTH, largest, record->outputUnits);
+    if (needsMore)
         FormatTextN(OwnText(r, KEY_WARNING), REPORT_TEXT_MAX,
-                    "the scan needs %1f dpi, more than the scanner's %z1f dpi", needed, dpi);
+                    "the scan needs %1f dpi, more than the scanner's %z1f dpi",
+                    r->number[KEY_SCAN_DPI], dpi);
 }
 
 }  // namespace
@@ -88,10 +81,7 @@ void ReportResult(Report* report, const CalcRecord* record, const TextFields* fi
                   const PrintLayout* print, const double* scannerDpi)
 {
     Clear(report);
-    report->units[0] = record->inputUnits;
-    report->units[1] = record->outputUnits;
-    report->units[2] = record->distanceUnits;
-    report->printerType = record->printerType;
+    report->record = record;
     report->rejectedId = 0;
     for (int i = 0; i < 7; i++) {
         report->has[i] = 1;
@@ -117,7 +107,7 @@ void ReportRejection(Report* report, const CalcRecord* record, int id, const cha
     static const char* const FIELD_KEYS[5] = {"input_width", "input_height", "output_width",
                                               "viewing_distance", "resolution"};
     Clear(report);
-    report->printerType = record->printerType;
+    report->record = record;
     report->rejectedId = id;
     int i = InputIndex(id);
     report->has[KEY_ERROR] = report->has[KEY_FIELD] = report->has[KEY_TEXT] = 1;
@@ -129,6 +119,7 @@ void ReportRejection(Report* report, const CalcRecord* record, int id, const cha
 void ReportInvalid(Report* report, const char* reason)
 {
     Clear(report);
+    report->record = nullptr;
     report->rejectedId = 0;
     report->has[KEY_INVALID] = 1;
     report->text[KEY_INVALID] = reason;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/text_fields.h"
+#include "tools/plan.h"
 
 // In the order every format writes them; CSV has one column for each key of a run.
 enum ReportKey {
@@ -25,24 +26,17 @@ constexpr int REPORT_TEXT_MAX = 2 * FIXED_TEXT_MAX + 64;
 extern const char* const REPORT_KEYS[KEY_COUNT];
 int IsNumberKey(int key);
 
-// The print laid along the original: its width and height in millimetres, the longer
-// side along the original's longer side.
-struct PrintLayout {
-    int fit;
-    double width, height;
-};
-
 struct Report {
     unsigned char has[KEY_COUNT];
     const char* text[KEY_COUNT];
     double number[KEY_COUNT];
-    int units[3];     // input, output and distance units of the texts
-    int printerType;  // names the resolution field in a rejection
-    int rejectedId;   // the rejected field's control id, or 0
+    const CalcRecord* record;  // its units and printer type name the texts; null if invalid
+    int rejectedId;            // the rejected field's control id, or 0
     char own[KEY_FIRST_REJECTION - KEY_FIRST_PRINT][REPORT_TEXT_MAX];  // texts made here
 };
 
-// A computed record whose seven texts are in fields; print and scannerDpi may be null.
+// A computed record whose seven texts are in fields; print and scannerDpi may be null. The
+// record must outlive the report's writing.
 void ReportResult(Report* report, const CalcRecord* record, const TextFields* fields,
                   const PrintLayout* print, const double* scannerDpi);
 // A rejected field and its text as given.

@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/choice_list.h"
 #include "core/format.h"
 #include "core/ids.h"
 #include "core/text.h"
 #include "resources/strings.h"
-#include "tools/exact_text.h"
-#include "core/choice_list.h"
+#include "tools/shortest_text.h"
 
 namespace {
 
@@ -47,31 +47,22 @@ void PutNumber(OutBuffer* out, double value, const char* nonFinite)
         Put(out, nonFinite);
         return;
     }
-    char text[EXACT_TEXT_MAX];
+    char text[SHORTEST_TEXT_MAX];
     OutWrite(out, text, (size_t)ShortestText(value, text));
 }
 
 // Length of the valid UTF-8 sequence at p (no overlong forms, surrogates or code points
-// past U+10FFFF), or 0.
+// past U+10FFFF), or 0. Those are ruled out by the bounds of the second byte.
 int Utf8Length(const unsigned char* p)
 {
     unsigned char c = p[0];
     int n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
-    if (c < 0xC2 || c > 0xF4)
-        return 0;
-    if (c == 0xE0)
-        low = 0xA0;
-    else if (c == 0xED)
-        high = 0x9F;
-    else if (c == 0xF0)
-        low = 0x90;
-    else if (c == 0xF4)
-        high = 0x8F;
-    if (p[1] < low || p[1] > high)
+    int low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    int high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    if (c < 0xC2 || c > 0xF4 || p[1] < low || p[1] > high)
         return 0;
     for (int i = 2; i < n; i++)
-        if (p[i] < 0x80 || p[i] > 0xBF)
+        if ((p[i] & 0xC0) != 0x80)
             return 0;
     return n;
 }
@@ -194,15 +185,17 @@ void WriteTsv(OutBuffer* out, const ReportColumns* columns, const Report* r)
     Put(out, "\n");
 }
 
+const char* const LABELS[7] = {LABEL_INPUT_WIDTH,   LABEL_INPUT_HEIGHT, LABEL_OUTPUT_WIDTH,
+                               LABEL_OUTPUT_HEIGHT, LABEL_VIEW_DISTANCE, LABEL_SCAN_RES,
+                               LABEL_SCAN_PIXELS};
+
+// The label of a field: of its result, or of the resolution, which has none.
 const char* FieldLabel(int id, int printerType)
 {
-    switch (id) {
-    case ID_INPUT_WIDTH: return LABEL_INPUT_WIDTH;
-    case ID_INPUT_HEIGHT: return LABEL_INPUT_HEIGHT;
-    case ID_OUTPUT_WIDTH: return LABEL_OUTPUT_WIDTH;
-    case ID_VIEW_DISTANCE: return LABEL_VIEW_DISTANCE;
-    default: return printerType == PRINTER_PRESS ? LABEL_LINE_SCREEN : LABEL_PRINTER_RES;
-    }
+    int i = ResultIndex(id);
+    if (i >= 0)
+        return LABELS[i];
+    return printerType == PRINTER_PRESS ? LABEL_LINE_SCREEN : LABEL_PRINTER_RES;
 }
 
 void UnitName(int unit, char name[8])
@@ -216,20 +209,19 @@ void UnitName(int unit, char name[8])
 // print and the scanner when asked for.
 void WriteText(OutBuffer* out, const Report* r)
 {
-    static const char* const LABELS[7] = {
-        LABEL_INPUT_WIDTH,   LABEL_INPUT_HEIGHT, LABEL_OUTPUT_WIDTH, LABEL_OUTPUT_HEIGHT,
-        LABEL_VIEW_DISTANCE, LABEL_SCAN_RES,     LABEL_SCAN_PIXELS};
     if (r->has[KEY_INVALID]) {
         PutLine(out, "Invalid line: %s\n", r->text[KEY_INVALID]);
         return;
     }
     if (r->has[KEY_ERROR]) {
-        PutLine(out, "%s %s\n", FieldLabel(r->rejectedId, r->printerType), r->text[KEY_ERROR]);
+        PutLine(out, "%s %s\n", FieldLabel(r->rejectedId, r->record->printerType),
+                r->text[KEY_ERROR]);
         return;
     }
     char unit[3][8];
-    for (int i = 0; i < 3; i++)
-        UnitName(r->units[i], unit[i]);
+    UnitName(r->record->inputUnits, unit[0]);
+    UnitName(r->record->outputUnits, unit[1]);
+    UnitName(r->record->distanceUnits, unit[2]);
     for (int i = 0; i < 7; i++) {
         if (i < 5)
             PutLine(out, "%s %s %s\n", LABELS[i], r->text[i], unit[i < 2 ? 0 : i < 4 ? 1 : 2]);
@@ -293,7 +285,7 @@ void WriteWarning(OutBuffer* err, const Report* r, const char* where)
     if (!r->has[KEY_WARNING])
         return;
     char unit[8];
-    UnitName(r->units[1], unit);
+    UnitName(r->record->outputUnits, unit);
     PutLine(err, "velortin-calc: %swarning: %s; the largest print at full detail is %s x %s %s\n",
             where, r->text[KEY_WARNING], r->text[KEY_LARGEST_WIDTH], r->text[KEY_LARGEST_HEIGHT],
             unit);

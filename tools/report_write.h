@@ -2,7 +2,7 @@
 #pragma once
 
 #include "tools/out_buffer.h"
-#include "tools/plan_options.h"
+#include "tools/options.h"
 #include "tools/report.h"
 
 // Which optional groups of keys a run's answers hold: CSV has a column for each key of

@@ -10,7 +10,7 @@ import sys
 def main():
     template, style, script, wasm, strings, ids, guide, out = sys.argv[1:9]
     read = lambda path: open(path, encoding='utf-8').read()
-    texts = dict(re.findall(r'#define (\w+) "(.*)"', read(strings)))
+    texts = dict(re.findall(r'#define (\w+) "(.*)"', ''.join(map(read, strings.split(';')))))
     numbers = dict(re.findall(r'\b(ID_\w+) = (\d+)', ''.join(map(read, ids.split(';')))))
 
     def options(name, selected):
@@ -19,10 +19,16 @@ def main():
                                                    html.escape(item))
                        for i, item in enumerate(items))
 
+    def names(name):  # the names of a list of NAME=VALUE items
+        return ''.join('<option>%s</option>' % html.escape(item.split('=')[0])
+                       for item in texts[name].strip('|').split('|'))
+
     def fill(match):
         key = match.group(1)
         if key.startswith('OPTIONS '):
             return options(*key.split()[1:])
+        if key.startswith('NAMES '):
+            return names(key.split()[1])
         if key in numbers:
             return numbers[key]
         return html.escape(texts[key])

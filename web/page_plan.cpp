@@ -1,61 +1,47 @@
-// Planning on the page, through velortin-calc's own code: the page's choices become its
-// command line, its planning fills the record, and its report gives the lines under the
+// Planning on the page, through velortin-calc's own code: the page's choices are read as
+// its options are, its planning fills the record, and its report gives the lines under the
 // results. What the page leaves unchosen comes from the page's own fields and lists.
 #include <cstring>
 
 #include <emscripten/emscripten.h>
 
-#include "core/choice_list.h"
 #include "core/format.h"
-#include "core/text.h"
 #include "core/text_fields.h"
 #include "resources/strings.h"
 #include "tools/options.h"
-#include "tools/plan.h"
 #include "tools/report_write.h"
 #include "web/page.h"
 
 namespace {
 
-PrintLayout LaidPrint;  // the print the last planning laid out
-int HasPrint;
+Plan LastPlan;  // the last planning's, whose print stays laid out under later results
 TextFields Shown;  // the report's first seven lines, which the page does not show
 
-// Computes on the planned texts, in the units they are given in; the results go to the
-// page in its own units, as velortin-calc shows them in the units asked for.
-struct PlanFields final : FieldIo {
-    const PlanInput* input;
-    const char* FieldText(int id, char* buffer, int size) override
-    {
-        (void)buffer;
-        (void)size;
-        return input->texts[InputIndex(id)];
-    }
-    void ShowRejection(int id) override { RejectPageText(id); }
-    void SetFieldText(int, const char*) override {}
-    void DisableCompute() override { PageFields()->DisableCompute(); }
-};
-
-// A unit's name as velortin-calc takes it after a number, as in 10.00in.
-const char* UnitName(int unit)
+// A field's text that planning takes as it stands, read as Compute reads it; 1 after
+// marking it rejected.
+int Taken(int id, double factor, double* value)
 {
-    static char name[8];
-    const char* item = ChoiceItem(LIST_UNITS, unit + 1);
-    int length = ChoiceItemLength(item);
-    CopyText(item, name, length < 8 ? length : 7);
-    return name;
+    char text[256];
+    if (!ReadFieldText(PageText(id, text, sizeof text), factor, value))
+        return 0;
+    RejectPageText(id);
+    return 1;
 }
 
-// The page's text of a field that planning takes as it stands, checked as Compute reads it.
-const char* Taken(int id, double factor, char* buffer)
+// A choice of the planning section read as velortin-calc reads that option's value.
+int Chosen(int id, const char* option, CliOptions* options)
 {
-    double value;
-    PageText(id, buffer, 256);
-    if (ReadFieldText(buffer, factor, &value)) {
-        RejectPageText(id);
-        return nullptr;
-    }
-    return buffer;
+    char text[256], message[MESSAGE_MAX];
+    if (!ReadOptionValue(option, PageText(id, text, sizeof text), options, message))
+        return 0;
+    RejectPageText(id);
+    return 1;
+}
+
+int HasText(int id)
+{
+    char text[256];
+    return PageText(id, text, sizeof text)[0] != 0;
 }
 
 }  // namespace
@@ -68,9 +54,13 @@ void ShowPlanReport()
     double scanner = 0;
     PageText(ID_SCANNER, text, sizeof text);
     int hasScanner = text[0] && !ReadFieldText(text, 1, &scanner);
-    ReportResult(&report, &PageRecord, &Shown, HasPrint ? &LaidPrint : nullptr,
+    int hasPrint = LastPlan.print[0] > 0;
+    PrintLayout layout;
+    if (hasPrint)
+        LayOutPrint(&LastPlan, &PageRecord, &layout);
+    ReportResult(&report, &PageRecord, &Shown, hasPrint ? &layout : nullptr,
                  hasScanner ? &scanner : nullptr);
-    ReportColumns columns = {HasPrint, hasScanner};
+    ReportColumns columns = {hasPrint, hasScanner};
     if (!out.data && OutOpen(&out, nullptr, 1 << 14))
         return;
     out.used = 0;
@@ -91,87 +81,43 @@ void ShowPlanReport()
 extern "C" {
 
 // The planning section changed: fills the fields as velortin-calc does and computes. 0, or
-// 1 after a rejected field.
+// 1 after a rejected field; the record is then as it was.
 EMSCRIPTEN_KEEPALIVE int PagePlan()
 {
-    static char original[256], print[256], fit[256], scanner[256], size[520];
-    static char width[256], height[256], output[256], distance[256], resolution[256];
-    static char outputArg[264], distanceArg[264];
-    const CalcRecord& page = PageRecord;
-    PageText(ID_ORIGINAL, original, sizeof original);
-    PageText(ID_PRINT, print, sizeof print);
-    PageText(ID_FIT, fit, sizeof fit);
-    PageText(ID_SCANNER, scanner, sizeof scanner);
-
-    const char* argv[16] = {"velortin-calc"};
-    int argc = 1;
-    // Unchosen values are the page's texts, checked in the order Compute reads them.
-    const char* typed = original;
-    if (!original[0]) {
-        double in = UNIT_TO_MM[page.inputUnits];
-        if (!Taken(ID_INPUT_WIDTH, in, width) || !Taken(ID_INPUT_HEIGHT, in, height))
-            return 1;
-        FormatTextN(size, sizeof size, "%sx%s%s", width, height, UnitName(page.inputUnits));
-        typed = size;
-    }
-    argv[argc++] = "--original";
-    argv[argc++] = typed;
-    if (print[0]) {
-        argv[argc++] = "--print";
-        argv[argc++] = print;
-        argv[argc++] = "--fit";
-        argv[argc++] = fit;
-    } else {
-        if (!Taken(ID_OUTPUT_WIDTH, UNIT_TO_MM[page.outputUnits], output))
-            return 1;
-        FormatTextN(outputArg, sizeof outputArg, "%s%s", output, UnitName(page.outputUnits));
-        argv[argc++] = "--output-width";
-        argv[argc++] = outputArg;
-    }
-    if (!Taken(ID_VIEW_DISTANCE, UNIT_TO_MM[page.distanceUnits], distance) ||
-        !Taken(ID_PRINTER_RES, PER_INCH_TO_PER_MM, resolution))
-        return 1;
-    FormatTextN(distanceArg, sizeof distanceArg, "%s%s", distance, UnitName(page.distanceUnits));
-    argv[argc++] = "--distance";
-    argv[argc++] = distanceArg;
-    argv[argc++] = "--resolution";
-    argv[argc++] = resolution;
-    double dpi;
-    if (scanner[0] && ReadFieldText(scanner, 1, &dpi)) {
-        RejectPageText(ID_SCANNER);
-        return 1;
-    }
-    if (scanner[0]) {
-        argv[argc++] = "--scanner";
-        argv[argc++] = scanner;
-    }
-
     static CliOptions options;
     options = CliOptions();
-    options.printerType = page.printerType;
-    options.inputUnits = page.inputUnits;
-    options.outputUnits = page.outputUnits;
-    options.distanceUnits = page.distanceUnits;
-    if (ParseOptions(argc, (char**)argv, &options))
+    Plan* plan = &options.plan;
+    const CalcRecord& page = PageRecord;
+    // Unchosen values are the page's texts, checked in the order Compute reads them.
+    if (HasText(ID_ORIGINAL)) {
+        if (Chosen(ID_ORIGINAL, "--original", &options))
+            return 1;
+    } else {
+        double in = UNIT_TO_MM[page.inputUnits];
+        if (Taken(ID_INPUT_WIDTH, in, &plan->original[0]) ||
+            Taken(ID_INPUT_HEIGHT, in, &plan->original[1]))
+            return 1;
+    }
+    if (HasText(ID_PRINT)) {
+        if (Chosen(ID_PRINT, "--print", &options) || Chosen(ID_FIT, "--fit", &options))
+            return 1;
+    } else if (Taken(ID_OUTPUT_WIDTH, UNIT_TO_MM[page.outputUnits], &plan->outputWidth)) {
         return 1;
-    // From here on as velortin-calc computes one answer.
-    static PlanInput input;
-    PreparePlan(&options, &input);
+    }
+    if (Taken(ID_VIEW_DISTANCE, UNIT_TO_MM[page.distanceUnits], &plan->distance) ||
+        Taken(ID_PRINTER_RES, PER_INCH_TO_PER_MM, &plan->resolution) ||
+        (HasText(ID_SCANNER) && Chosen(ID_SCANNER, "--scanner", &options)))
+        return 1;
+
+    // From here on as velortin-calc computes one answer, in the page's units.
     CalcRecord record = page;
-    record.inputUnits = input.units[0];
-    record.outputUnits = input.units[1];
-    record.distanceUnits = input.units[2];
-    PlanFields fields;
-    fields.input = &input;
-    if (ComputeScan(&record, &fields))
+    if (PlanRecord(plan, &record)) {
+        RejectPageText(ID_OUTPUT_WIDTH);
         return 1;
-    record.inputUnits = page.inputUnits;
-    record.outputUnits = page.outputUnits;
-    record.distanceUnits = page.distanceUnits;
+    }
     PageRecord = record;
-    ShowResults(&PageRecord, PageFields());
-    HasPrint = input.hasPrint;
-    LaidPrint = input.print;
+    ComputeRecord(&PageRecord, PageFields());
+    LastPlan = *plan;
     ShowPlanReport();
     return 0;
 }

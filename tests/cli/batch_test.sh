@@ -104,4 +104,45 @@ lines_out=$(wc -l <"$work/out")
 [ "$lines_in" -eq "$lines_out" ] || fail "bulk: $lines_in lines in, $lines_out lines out"
 expect_file "bulk" "$work/expected" "$work/out"
 
+# JSON strings: valid UTF-8 passes as it is; every other byte, and every control byte, is
+# escaped as the character of its Latin-1 reading. Each text is a rejected resolution, so
+# the answer gives it back: input text, then the JSON string expected (printf formats).
+escapes=(
+    'a"b\\c'                 '"a\\"b\\\\c"'
+    '\001\037\177\r'         '"\\u0001\\u001f\177\\u000d"'
+    '\302\200\303\251'       '"\302\200\303\251"'
+    '\342\202\254\355\237\277' '"\342\202\254\355\237\277"'
+    '\360\237\230\200\364\217\277\277' '"\360\237\230\200\364\217\277\277"'
+    '\351x'                  '"\\u00e9x"'
+    '\303'                   '"\\u00c3"'
+    '\300\200'               '"\\u00c0\\u0080"'
+    '\340\237\277'           '"\\u00e0\\u009f\\u00bf"'
+    '\355\240\200'           '"\\u00ed\\u00a0\\u0080"'
+    '\364\220\200\200'       '"\\u00f4\\u0090\\u0080\\u0080"'
+    '\370\210\200\200\200'   '"\\u00f8\\u0088\\u0080\\u0080\\u0080"'
+    '\342\202\303\251\360\237\230' '"\\u00e2\\u0082\303\251\\u00f0\\u009f\\u0098"'
+)
+: >"$work/in"
+: >"$work/expected"
+for ((i = 0; i < ${#escapes[@]}; i += 2)); do
+    printf "1\\t0\\t2\\t2\\t24\\t36\\t8\\t10\\t${escapes[i]}\\n" >>"$work/in"
+    printf '{"error":"Physical dimensions must be > 0.0","field":"resolution","text":%s}\n' \
+        "$(printf "${escapes[i + 1]}")" >>"$work/expected"
+done
+run "$work/in" --batch --format json
+expect_file "JSON escapes (in table order)" "$work/expected" "$work/out"
+
+# Text: each line's answer a paragraph, a rejection named by the field's label.
+printf '1\t0\t2\t2\t24.0\t36.0\t8.0\t10.0\t720.0\n1\t0\t2\t2\t24\t36\t-8\t10\t720\n1\t0\n2\t0\t2\t2\t24\t36\t8\t10\t0\n' >"$work/in"
+{
+    printf 'Input width: 24.0 mm\nInput height: 36.0 mm\nOutput width: 8.00 in\nOutput height: 12.00 in\n'
+    printf 'Viewing distance: 10.00 in\nScan Resolution (dpi): 1741.7\nScan Pixels: 1646 x 2469\n'
+    printf 'Megapixels: 4.06\nSize at 8 bits per channel: 12191922 bytes (12.19 MB, 11.63 MiB)\n'
+    printf 'Size at 16 bits per channel: 24383844 bytes (24.38 MB, 23.25 MiB)\n\n'
+    printf 'Output width: Physical dimensions must be > 0.0\n\nInvalid line: columns\n\n'
+    printf 'Line Screen Frequency (lpi): Physical dimensions must be > 0.0\n'
+} >"$work/expected"
+run "$work/in" --batch --format text
+expect_file "--batch --format text" "$work/expected" "$work/out"
+
 finish

@@ -86,24 +86,43 @@ check "zero line screen" 1 "" "$(rejected 'Line Screen Frequency (lpi):')
 check "first rejection wins" 1 "" "$(rejected 'Input height:')
 " 24 abc 0 0 0
 
-# Usage errors: usage text on stderr, nothing on stdout, status 2.
-usage_case() {
-    local name="$1"
-    shift
-    run "$work/empty" "$@"
-    [ "$status" -eq 2 ] || fail "$name (args: $*): exit status expected 2, got $status"
-    [ -s "$work/out" ] && fail "$name (args: $*): expected no stdout, got: $(head -c 200 "$work/out")"
-    head -c 6 "$work/err" | grep -qi '^usage:' || fail "$name (args: $*): expected usage on stderr, got: $(head -c 200 "$work/err")"
-}
-usage_case "four texts" 24 36 8 10
-usage_case "six texts" 24 36 8 10 720 1
-usage_case "no arguments"
-usage_case "printer without value" 24 36 8 10 720 --printer
-usage_case "unknown printer" --printer laser 24 36 8 10 720
-usage_case "unknown unit" --input-units yd 24 36 8 10 720
-usage_case "unit in capitals" --output-units IN 24 36 8 10 720
-usage_case "batch with texts" --batch 24 36 8 10 720
-usage_case "batch with a selection" --batch --printer press
-usage_case "misspelt option" --printr press 24 36 8 10 720
+# Usage errors: one line naming what is wrong and the pointer to --help on stderr, nothing
+# on stdout, status 2.
+while IFS='|' read -r message args; do
+    message="${message%"${message##*[! ]}"}"
+    run "$work/empty" $args
+    printf 'velortin-calc: %s\nRun '"'"'velortin-calc --help'"'"' for usage.\n' "$message" >"$work/expected"
+    [ "$status" -eq 2 ] && [ ! -s "$work/out" ] || fail "$args: expected status 2 and no output, got $status"
+    expect_file "usage error $args" "$work/expected" "$work/err"
+done <<'EOF'
+too few field texts: 4 given, 5 needed (IN-WIDTH IN-HEIGHT OUT-WIDTH DISTANCE RESOLUTION) | 24 36 8 10
+too few field texts: 0 given, 5 needed (IN-WIDTH IN-HEIGHT OUT-WIDTH DISTANCE RESOLUTION) |
+too many field texts: '1' after the five                              | 24 36 8 10 720 1
+--printer needs a value                                               | 24 36 8 10 720 --printer
+--printer: unknown value 'laser'; give continuous, dithered or press   | --printer laser 24 36 8 10 720
+--input-units: unknown value 'yd'; give mm, cm, in, ft or m           | --input-units yd 24 36 8 10 720
+--output-units: unknown value 'IN'; give mm, cm, in, ft or m          | --output-units IN 24 36 8 10 720
+--batch reads its values from its lines; only --format and --scanner go with it | --batch 24 36 8 10 720
+--batch reads its values from its lines; only --format and --scanner go with it | --batch --printer press
+unknown option '--printr'                                             | --printr press 24 36 8 10 720
+unknown option '--bogus'                                              | --bogus
+--distance-units needs a value                                        | --help --distance-units
+EOF
+
+# Only --help shows the usage: on stdout, with status 0, even after other options.
+for args in --help "--printer press --help"; do
+    run "$work/empty" $args
+    [ "$status" -eq 0 ] && [ ! -s "$work/err" ] && head -1 "$work/out" | grep -q '^Usage: velortin-calc ' &&
+        grep -q '^Exit status: ' "$work/out" || fail "$args: status $status, $(head -1 "$work/out")"
+done
+
+# Output that cannot be written is status 3, with a message on stderr.
+printf '1\t0\t2\t2\t24\t36\t8\t10\t720\n' >"$work/line"
+for args in "24 36 8 10 720" "--batch" "--help" "--original 35mm --format json"; do
+    "${CLI[@]}" $args <"$work/line" >/dev/full 2>"$work/err"
+    status=$?
+    [ "$status" -eq 3 ] && grep -q '^velortin-calc: cannot write' "$work/err" ||
+        fail "$args >/dev/full: expected status 3, got $status: $(cat "$work/err")"
+done
 
 finish
