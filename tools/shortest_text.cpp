@@ -2,6 +2,7 @@
 // numbers of JSON and CSV.
 #include "tools/shortest_text.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -66,10 +67,19 @@ int ShortestText(double value, char* out)
     for (int i = 1; i < 17; i++)
         digits[i] = p[i + 1];
     int exponent = std::atoi(p + 19);
-    for (int n = 15; n <= 16; n++) {
+    // No two texts of 15 digits read as the same normal double, so a shorter text that
+    // reads back is found at 15 digits with trailing zeros; a subnormal has fewer bits, so
+    // fewer digits may tell it. At a power of two the doubles below lie twice as close as
+    // those above, so the farther of the two roundings may read back where the nearer does not.
+    int binaryExponent;
+    int subnormal = std::fabs(value) < DBL_MIN;
+    int powerOfTwo = std::fabs(std::frexp(value, &binaryExponent)) == 0.5;
+    for (int n = subnormal ? 1 : 15; n <= 16; n++) {
         // Rounded up from a 5, the 17 digits may themselves have been rounded up: then
         // the digits cut short are the nearer.
-        for (int up = digits[n] >= '5'; up >= 0; up--) {
+        int nearer = digits[n] >= '5';
+        for (int pass = 0; pass < 2; pass++) {
+            int up = pass ? !nearer : nearer;
             char rounded[18];
             std::memcpy(rounded, digits, 17);
             int e = exponent, i = n;
@@ -84,7 +94,7 @@ int ShortestText(double value, char* out)
             int length = GeneralText(rounded, n, e, negative, out);
             if (std::strtod(out, nullptr) == value)
                 return length;
-            if (digits[n] != '5')
+            if (digits[n] != '5' && !powerOfTwo)
                 break;
         }
     }
