@@ -97,6 +97,27 @@ int ComputeScan(CalcRecord* record, FieldIo* io)
     return 0;
 }
 
+int StoreChoice(CalcRecord* record, int id, int index)
+{
+    int* selection = nullptr;
+    int count = UNIT_COUNT, kind = CHOICE_UNIT;
+    switch (id) {
+    case ID_PRINTER_TYPE:
+        selection = &record->printerType;
+        count = PRINTER_COUNT;
+        kind = CHOICE_PRINTER;
+        break;
+    case ID_INPUT_UNITS: selection = &record->inputUnits; break;
+    case ID_OUTPUT_UNITS: selection = &record->outputUnits; break;
+    case ID_DISTANCE_UNITS: selection = &record->distanceUnits; break;
+    }
+    // Indices come from list positions; anything else cannot name a unit or a type.
+    if (!selection || index < 0 || index >= count)
+        return CHOICE_NONE;
+    *selection = index;
+    return kind;
+}
+
 void ShowResults(const CalcRecord* r, FieldIo* io)
 {
     ShowLength(io, ID_INPUT_WIDTH, r->inputWidth, r->inputUnits);

@@ -64,6 +64,11 @@ int ReadInputs(CalcRecord* record, FieldIo* io);
 void ComputeRecord(CalcRecord* record, FieldIo* io);
 int ComputeScan(CalcRecord* record, FieldIo* io);
 void ShowResults(const CalcRecord* record, FieldIo* io);
+// A pick in one of the four lists stored in the record: CHOICE_UNIT for a unit, after which
+// the record is shown again in it; CHOICE_PRINTER for the printer type, which waits for the
+// next Compute; CHOICE_NONE, storing nothing, for any other id or an index past the list.
+enum ChoiceKind { CHOICE_NONE, CHOICE_PRINTER, CHOICE_UNIT };
+int StoreChoice(CalcRecord* record, int id, int index);
 // A length held in millimetres as ShowResults writes it in unit: "%1f" for mm, otherwise
 // "%2f" of the converted value. size bytes of room (FIXED_TEXT_MAX is always enough).
 void FormatLength(double mm, int unit, char* out, int size);

@@ -73,20 +73,9 @@ EMSCRIPTEN_KEEPALIVE int PageCompute()
 // rewritten fields and repainted label do.
 EMSCRIPTEN_KEEPALIVE void PageChoose(int id, int index)
 {
-    int count = id == ID_PRINTER_TYPE ? (int)PRINTER_COUNT : (int)UNIT_COUNT;
-    if (index < 0 || index >= count)
+    // A new unit shows the same record in it; a new printer type waits for Compute.
+    if (StoreChoice(&PageRecord, id, index) != CHOICE_UNIT)
         return;
-    switch (id) {
-    case ID_PRINTER_TYPE:
-        // Only the label changes; the results wait for the next Compute.
-        PageRecord.printerType = index;
-        return;
-    case ID_INPUT_UNITS: PageRecord.inputUnits = index; break;
-    case ID_OUTPUT_UNITS: PageRecord.outputUnits = index; break;
-    case ID_DISTANCE_UNITS: PageRecord.distanceUnits = index; break;
-    default: return;
-    }
-    // The same record in the new unit: nothing read, nothing recomputed.
     ShowResults(&PageRecord, &Fields);
     ShowPlanReport();
 }

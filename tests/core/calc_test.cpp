@@ -302,6 +302,33 @@ TEST(ShowResults, SameRecordInAnotherUnitWithoutReadingOrComputing)
     }
 }
 
+TEST(StoreChoice, StoresOnlyPicksThatNameAUnitOrAType)
+{
+    // The selections after each pick, printer type first, from the start-up ones (1 0 2 2).
+    const struct {
+        int id, index, kind;
+        const char* after;
+    } rows[] = {
+        {ID_INPUT_UNITS, 4, CHOICE_UNIT, "1 4 2 2"},
+        {ID_OUTPUT_UNITS, 0, CHOICE_UNIT, "1 0 0 2"},
+        {ID_DISTANCE_UNITS, 3, CHOICE_UNIT, "1 0 2 3"},
+        {ID_PRINTER_TYPE, 2, CHOICE_PRINTER, "2 0 2 2"},
+        {ID_PRINTER_TYPE, 3, CHOICE_NONE, "1 0 2 2"},
+        {ID_INPUT_UNITS, 5, CHOICE_NONE, "1 0 2 2"},
+        {ID_OUTPUT_UNITS, -1, CHOICE_NONE, "1 0 2 2"},
+        {ID_INPUT_WIDTH, 1, CHOICE_NONE, "1 0 2 2"},
+    };
+    for (const auto& row : rows) {
+        CalcRecord record;
+        EXPECT_EQ(row.kind, StoreChoice(&record, row.id, row.index)) << row.id << " " << row.index;
+        std::string after = std::to_string(record.printerType) + " " +
+                            std::to_string(record.inputUnits) + " " +
+                            std::to_string(record.outputUnits) + " " +
+                            std::to_string(record.distanceUnits);
+        EXPECT_EQ(row.after, after) << "pick " << row.index << " on " << row.id;
+    }
+}
+
 TEST(ComputeScan, DisplayRoundingEntersTheRecord)
 {
     CalcRecord record = StartedRecord();

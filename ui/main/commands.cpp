@@ -35,32 +35,18 @@ void OnCommandMain(HWND window, WPARAM wParam, LPARAM lParam)
 
 void OnChoiceChanged(HWND window, int id, int index)
 {
-    // Indices come from list positions; anything else cannot name a unit or a type.
-    int count = id == ID_PRINTER_TYPE ? (int)PRINTER_COUNT : (int)UNIT_COUNT;
-    if (index < 0 || index >= count)
-        return;
-    switch (id) {
-    case ID_PRINTER_TYPE:
+    switch (StoreChoice(&Record, id, index)) {
+    case CHOICE_PRINTER:
         // Only the resolution row's label changes; the results wait for the next Compute.
-        Record.printerType = index;
         if (ComputeButton)
             EnableWindow(ComputeButton, TRUE);
         InvalidateRect(window, nullptr, TRUE);
-        return;
-    case ID_INPUT_UNITS:
-        Record.inputUnits = index;
         break;
-    case ID_OUTPUT_UNITS:
-        Record.outputUnits = index;
+    case CHOICE_UNIT:
+        // The same record in the new unit: nothing is read and nothing recomputed.
+        ShowResults();
         break;
-    case ID_DISTANCE_UNITS:
-        Record.distanceUnits = index;
-        break;
-    default:
-        return;
     }
-    // The same record in the new unit: nothing is read and nothing recomputed.
-    ShowResults();
 }
 
 // Tab and Shift+Tab step around the five edit fields in screen order; from anything
