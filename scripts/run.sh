@@ -22,22 +22,12 @@ export DISPLAY="$display"
 scripts/wine-run.sh "$exe" &
 pid=$!
 
-id=""
-for _ in $(seq 100); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/"Velortin 1.0"/ {print $1; exit}')
-    [ -n "$id" ] && break
-    sleep 0.1
-done
-if [ -z "$id" ]; then
+if ! read -r x y w h < <(scripts/window-geometry.sh) || [ -z "${h:-}" ]; then
     echo "run: the window did not appear" >&2
     kill "$pid" 2>/dev/null || true
     exit 1
 fi
-# The window appears at its provisional size and takes its own at once: measure it once
-# it has settled and painted.
-sleep 1
-geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-    /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}')
+geometry="${w}x${h}+$x+$y"
 mkdir -p build
 import -window root -crop "$geometry" +repage build/screenshot.png
 echo "run: window $geometry, screenshot saved to build/screenshot.png"

@@ -11,16 +11,7 @@ scripts/wine-prefix.sh "$VELORTIN_WINEPREFIX"
 scripts/xvfb.sh start "$DISPLAY"
 trap 'WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -k 2>/dev/null || true; scripts/xvfb.sh stop "$DISPLAY"' EXIT
 scripts/wine-run.sh build/win32/ui/velortin.exe &
-for _ in $(seq 100); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/"Velortin 1.0"/ {print $1; exit}')
-    [ -n "$id" ] && break
-    sleep 0.1
-done
-# The window appears at its provisional size and takes its own at once: measure it once
-# it has settled and painted.
-sleep 1
-read -r x y w h < <(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+read -r x y w h < <(scripts/window-geometry.sh)
 import -window root -crop "${w}x${h}+$x+$y" +repage docs/screenshot.png
 # The printer type field sits in row 5; its list's third line is "Printing Press".
 xdotool mousemove $((x + 300)) $((y + 215)) mousedown 1
