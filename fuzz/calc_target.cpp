@@ -12,10 +12,10 @@
 
 #include "core/reader.h"
 #include "fuzz/calc_checks.h"
-#include "tools/batch.h"
-#include "tools/cli.h"
-#include "tools/options.h"
-#include "tools/report.h"
+#include "cli/batch.h"
+#include "cli/cli.h"
+#include "cli/options.h"
+#include "cli/report.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "core/reader.h"
 #include "fuzz/calc_checks.h"
-#include "tools/shortest_text.h"
+#include "cli/shortest_text.h"
 
 namespace {
 

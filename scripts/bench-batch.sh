@@ -16,7 +16,7 @@ calcs=("$@")
 if [ ${#calcs[@]} -eq 0 ]; then
     cmake --preset bench >/dev/null
     cmake --build --preset bench --target velortin-calc >/dev/null
-    calcs=(build/bench/tools/velortin-calc)
+    calcs=(build/bench/cli/velortin-calc)
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -19,4 +19,4 @@ chmod +x "$work/velortin-calc"
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target velortin-calc >/dev/null
 echo "== native, then Node, side by side"
-bash scripts/bench-batch.sh -n "$lines" build/bench/tools/velortin-calc "$work/velortin-calc"
+bash scripts/bench-batch.sh -n "$lines" build/bench/cli/velortin-calc "$work/velortin-calc"

@@ -6,21 +6,13 @@
 # Without arguments: velortin.exe, on its input-units field (--control 111).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target hold_cpu velortin >/dev/null
-
 exe=build/win32/ui/velortin.exe
 if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then exe=$1; shift; fi
 case " $* " in *" --control "* | *" --point "*) ;; *) set -- --control 111 "$@" ;; esac
 
-display=$(sed -n 's/^VELORTIN_DISPLAY:STRING=//p' build/win32/CMakeCache.txt)
-export VELORTIN_WINEPREFIX="$PWD/build/win32/wineprefix" DISPLAY="$display"
-scripts/wine-prefix.sh "$VELORTIN_WINEPREFIX"
-if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
-    scripts/xvfb.sh start "$display"
-    # Wine's helpers end before the display they were started on.
-    trap 'WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -w; scripts/xvfb.sh stop "$display"' EXIT
-fi
+. scripts/wine-session.sh
+cmake --preset win32 >/dev/null
+wine_session "$(sed -n 's/^VELORTIN_DISPLAY:STRING=//p' build/win32/CMakeCache.txt)" hold_cpu velortin
 # The prefix's wineserver answers every message the program peeks: show its CPU time too.
 # It keeps running a few seconds past its last client; find it by its working directory.
 WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -p5 || true  # one may run already
@@ -32,5 +24,5 @@ for p in /proc/[0-9]*; do
     esac
 done
 [ -z "$server" ] || set -- "$@" --server-stat "Z:\\proc\\$server\\stat"
-echo "$exe on $display"
+echo "$exe on $DISPLAY"
 scripts/wine-run.sh build/win32/bench/window/hold_cpu.exe "Z:$(realpath "$exe")" "$@"

@@ -4,24 +4,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target velortin >/dev/null
-
+. scripts/wine-session.sh
 exe=build/win32/ui/velortin.exe
-export VELORTIN_WINEPREFIX="$PWD/build/win32/wineprefix"
-scripts/wine-prefix.sh "$VELORTIN_WINEPREFIX"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    wine_session "$DISPLAY" velortin
     exec scripts/wine-run.sh "$exe"
 fi
 
-display=":79"
-scripts/xvfb.sh start "$display"
-trap 'scripts/xvfb.sh stop "$display"' EXIT
-export DISPLAY="$display"
+wine_session ":79" velortin
 scripts/wine-run.sh "$exe" &
 pid=$!
-
 if ! read -r x y w h < <(scripts/window-geometry.sh) || [ -z "${h:-}" ]; then
     echo "run: the window did not appear" >&2
     kill "$pid" 2>/dev/null || true
@@ -36,7 +29,5 @@ echo "run: window $geometry, screenshot saved to build/screenshot.png"
 scripts/wine-run.sh taskkill /im velortin.exe >/dev/null
 status=0
 wait "$pid" || status=$?
-# Wine's helper processes would otherwise outlive the virtual display and complain.
-WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -k 2>/dev/null || true
 echo "run: velortin exited with code $status"
 exit "$status"

@@ -4,12 +4,8 @@
 # at a desktop's and a phone's width, as the browser tests take them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target velortin >/dev/null
-export VELORTIN_WINEPREFIX="$PWD/build/win32/wineprefix" DISPLAY=":87"
-scripts/wine-prefix.sh "$VELORTIN_WINEPREFIX"
-scripts/xvfb.sh start "$DISPLAY"
-trap 'WINEPREFIX="$VELORTIN_WINEPREFIX" wineserver -k 2>/dev/null || true; scripts/xvfb.sh stop "$DISPLAY"' EXIT
+. scripts/wine-session.sh
+wine_session ":87" velortin
 scripts/wine-run.sh build/win32/ui/velortin.exe &
 read -r x y w h < <(scripts/window-geometry.sh)
 import -window root -crop "${w}x${h}+$x+$y" +repage docs/screenshot.png
@@ -24,7 +20,7 @@ xdotool mouseup 1 key Escape
 bash scripts/web.sh >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target velortin-calc >/dev/null
-VELORTIN_NATIVE_CALC=build/native/tools/velortin-calc node tests/web/page_test.mjs >/dev/null
+VELORTIN_NATIVE_CALC=build/native/cli/velortin-calc node tests/web/page_test.mjs >/dev/null
 cp build/web/screenshot-900.png docs/screenshot-web.png
 cp build/web/screenshot-360.png docs/screenshot-web-phone.png
 echo "screenshots: docs/screenshot.png, docs/screenshot-list.png, docs/screenshot-web.png," \

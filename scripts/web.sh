@@ -5,8 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-# Debian's emscripten finds its own JavaScript modules through NODE_PATH.
-export NODE_PATH=/usr/share/nodejs
 cmake --preset web >/dev/null
 cmake --build --preset web -j "$(nproc)"
 ls -l build/web/velortin.html build/web/velortin-calc.mjs

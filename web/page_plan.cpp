@@ -8,8 +8,8 @@
 #include "core/format.h"
 #include "core/text_fields.h"
 #include "resources/strings.h"
-#include "tools/options.h"
-#include "tools/report_write.h"
+#include "cli/options.h"
+#include "cli/report_write.h"
 #include "web/page.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/options.h"
+#include "cli/options.h"
 
 TEST(PlanRecord, FittedWidthIsTheComputedDouble)
 {

@@ -17,16 +17,11 @@ check_example() {
     expect_file "worked example" "$work/expected" "$work/seven"
 }
 
-# wait_windows <count>: waits up to 2 minutes until <count> windows titled "Velortin 1.0"
-# show; a first run makes its Wine prefix first.
-wait_windows() {
-    local shown=0
-    for _ in $(seq 1200); do
-        shown=$(xwininfo -root -children 2>/dev/null | awk '/"Velortin 1.0"/ {print $1}' |
-            while read -r id; do xwininfo -id "$id" 2>/dev/null | grep -c IsViewable; done | grep -c 1)
-        [ "$shown" -ge "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "expected $1 window(s) titled \"Velortin 1.0\" to show, saw $shown"
+. "$scripts/windows.sh"
+# shown <count>: waits up to 2 minutes until <count> windows titled "Velortin 1.0" show;
+# a first run makes its Wine prefix first.
+shown() {
+    wait_windows "$1" 120 >/dev/null && return 0
+    fail "expected $1 window(s) titled \"Velortin 1.0\" to show, saw $(velortin_windows | wc -l)"
     return 1
 }

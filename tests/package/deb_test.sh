@@ -33,7 +33,7 @@ first=$!
 (cd "$work/elsewhere" && HOME="$home" XDG_DATA_HOME="" exec "$launcher") &
 second=$!
 prefix="$home/.local/share/velortin/prefix"
-if wait_windows 2; then
+if shown 2; then
     WINEPREFIX="$prefix" wine taskkill /im velortin.exe >/dev/null 2>&1
 else
     kill "$first" "$second"

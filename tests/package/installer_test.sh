@@ -22,7 +22,7 @@ wine reg query "$key" /v DisplayVersion | grep -q "REG_SZ *$VELORTIN_VERSION" ||
     fail "installed: $key has no DisplayVersion $VELORTIN_VERSION"
 
 wine cmd /c start "" "$shortcut_windows"
-wait_windows 1
+shown 1
 wine taskkill /im velortin.exe >/dev/null
 wineserver -w
 

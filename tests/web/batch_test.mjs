@@ -5,7 +5,7 @@ import { spawnSync } from 'node:child_process';
 import { test } from 'node:test';
 import { launch, open, SEVEN, state } from './browser.mjs';
 
-const NATIVE = process.env.VELORTIN_NATIVE_CALC || 'build/native/tools/velortin-calc';
+const NATIVE = process.env.VELORTIN_NATIVE_CALC || 'build/native/cli/velortin-calc';
 const NODE_CALC = process.env.VELORTIN_NODE_CALC || 'build/web/velortin-calc.mjs';
 
 // mulberry32: the same cases on every run.

@@ -9,7 +9,7 @@ import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { choose, launch, open, PAGE, retype, SEVEN, state } from './browser.mjs';
 
-const NATIVE = process.env.VELORTIN_NATIVE_CALC || 'build/native/tools/velortin-calc';
+const NATIVE = process.env.VELORTIN_NATIVE_CALC || 'build/native/cli/velortin-calc';
 const calc = (...args) => spawnSync(NATIVE, args, { encoding: 'latin1' });
 const strings = Object.fromEntries([...fs.readFileSync('resources/strings.h', 'utf8')
   .matchAll(/#define (\w+) "(.*)"/g)].map((m) => [m[1], m[2]]));

@@ -1,12 +1,12 @@
 // velortin-calc as a callable whole: the command line read, then one Compute from its
 // texts or named values, or a batch; the help, the version, and the usage errors.
-#include "tools/cli.h"
+#include "cli/cli.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "tools/batch.h"
-#include "tools/shortest_text.h"
+#include "cli/batch.h"
+#include "cli/shortest_text.h"
 
 namespace {
 

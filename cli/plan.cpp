@@ -1,6 +1,6 @@
 // Planning a scan: laying the print along the original, fitting it, and the border, crop
 // and largest print that follow. Every value enters the record as the double it is.
-#include "tools/plan.h"
+#include "cli/plan.h"
 
 #include <cfloat>
 

@@ -1,6 +1,6 @@
 // The options of velortin-calc in one table, and the readers of their values. Every number
 // is checked here as Compute will read it, so a bad value is a usage error naming its option.
-#include "tools/options.h"
+#include "cli/options.h"
 
 #include <cstring>
 
@@ -8,7 +8,7 @@
 #include "core/format.h"
 #include "core/text.h"
 #include "resources/strings.h"
-#include "tools/named_sizes.h"
+#include "cli/named_sizes.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Writing answers in velortin-calc's formats: text, tsv, csv and json.
 #pragma once
 
-#include "tools/out_buffer.h"
-#include "tools/options.h"
-#include "tools/report.h"
+#include "cli/out_buffer.h"
+#include "cli/options.h"
+#include "cli/report.h"
 
 // Which optional groups of keys a run's answers hold: CSV has a column for each key of
 // them, TSV a column for each text.

@@ -5,7 +5,7 @@
 #include <io.h>
 #endif
 
-#include "tools/cli.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv)
 {

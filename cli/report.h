@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/text_fields.h"
-#include "tools/plan.h"
+#include "cli/plan.h"
 
 // In the order every format writes them; CSV has one column for each key of a run.
 enum ReportKey {

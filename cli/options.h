@@ -1,7 +1,7 @@
 // The command line of velortin-calc: what it asks for, read through one table of options.
 #pragma once
 
-#include "tools/plan.h"
+#include "cli/plan.h"
 
 enum OutputFormat { FORMAT_NOT_GIVEN = -1, FORMAT_TEXT, FORMAT_TSV, FORMAT_CSV, FORMAT_JSON };
 

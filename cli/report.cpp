@@ -1,6 +1,6 @@
 // Building one answer's named values from a computed record. Lengths are written by the
 // rule of the window's own texts, in the units the results are shown in.
-#include "tools/report.h"
+#include "cli/report.h"
 
 #include <cmath>
 #include <cstring>

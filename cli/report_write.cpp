@@ -1,7 +1,7 @@
 // Writing answers in velortin-calc's formats. JSON strings escape every byte that is not
 // printable ASCII or part of valid UTF-8, so each line is valid JSON whatever the input
 // held; CSV follows RFC 4180 (CRLF line ends, quoted cells where needed).
-#include "tools/report_write.h"
+#include "cli/report_write.h"
 
 #include <cmath>
 #include <cstring>
@@ -11,7 +11,7 @@
 #include "core/ids.h"
 #include "core/text.h"
 #include "resources/strings.h"
-#include "tools/shortest_text.h"
+#include "cli/shortest_text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // A large output buffer in front of a stdio stream.
-#include "tools/out_buffer.h"
+#include "cli/out_buffer.h"
 
 #include <cstdlib>
 #include <cstring>

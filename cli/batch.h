@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "tools/out_buffer.h"
-#include "tools/report_write.h"
+#include "cli/out_buffer.h"
+#include "cli/report_write.h"
 
 // A run of answers in one format, one calculation's or a batch's; large, so kept off the
 // stack.

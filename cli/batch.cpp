@@ -1,7 +1,7 @@
 // Batch mode. Input is read in large blocks and lines are handled where they lie in the
 // block; only a line longer than the whole block makes the block grow, so there is no
 // allocation per line. Every byte but '\n', '\r' included, belongs to the line.
-#include "tools/batch.h"
+#include "cli/batch.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The shortest decimal text of a double that reads back to exactly that double, for the
 // numbers of JSON and CSV.
-#include "tools/shortest_text.h"
+#include "cli/shortest_text.h"
 
 #include <cfloat>
 #include <cmath>
