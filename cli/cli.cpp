@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/batch.h"
+#include "cli/options.h"
 #include "cli/shortest_text.h"
 
 namespace {

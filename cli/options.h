@@ -1,9 +1,8 @@
 // The command line of velortin-calc: what it asks for, read through one table of options.
 #pragma once
 
-#include "cli/plan.h"
-
-enum OutputFormat { FORMAT_NOT_GIVEN = -1, FORMAT_TEXT, FORMAT_TSV, FORMAT_CSV, FORMAT_JSON };
+#include "cli/report_write.h"
+#include "plan/plan.h"
 
 // Room for a message about the command line, the option and its value included.
 enum { MESSAGE_MAX = 512 };
@@ -24,9 +23,3 @@ struct CliOptions {
 // one-line message in message (MESSAGE_MAX bytes) naming the option and the value. Only
 // the options of the table are options, so texts such as "-5" are field texts.
 int ParseOptions(int argc, char** argv, CliOptions* options, char* message);
-
-// Reads text as the value of the named option, as ParseOptions does, into options.
-// Returns 0, or 1 with a one-line message as above (also for a name that is not an option
-// with a value). The sizes, lengths, names and numbers of the command line come through
-// here.
-int ReadOptionValue(const char* name, const char* text, CliOptions* options, char* message);

@@ -1,11 +1,9 @@
-// Building one answer's named values from a computed record. Lengths are written by the
-// rule of the window's own texts, in the units the results are shown in.
+// One answer's named values: the window's texts, and the scan report's numbers and texts
+// under the keys of velortin-calc's formats.
 #include "cli/report.h"
 
-#include <cmath>
 #include <cstring>
 
-#include "core/format.h"
 #include "resources/strings.h"
 
 const char* const REPORT_KEYS[KEY_COUNT] = {
@@ -23,9 +21,11 @@ int IsNumberKey(int key)
 
 namespace {
 
-void Clear(Report* report)
+void Clear(Report* report, const CalcRecord* record, int rejectedId)
 {
     std::memset(report->has, 0, sizeof report->has);
+    report->record = record;
+    report->rejectedId = rejectedId;
 }
 
 void SetNumber(Report* report, int key, double value)
@@ -34,45 +34,13 @@ void SetNumber(Report* report, int key, double value)
     report->number[key] = value;
 }
 
-char* OwnText(Report* report, int key)
+// count keys from key on show the scan report's texts from text on.
+void SetTexts(Report* report, int key, int text, int count)
 {
-    report->has[key] = 1;
-    return (char*)(report->text[key] = report->own[key - KEY_FIRST_PRINT]);
-}
-
-void SetLength(Report* report, int key, double mm, int unit)
-{
-    FormatLength(mm, unit, OwnText(report, key), REPORT_TEXT_MAX);
-}
-
-// Each pair of keys is a width then a height.
-void SetLengths(Report* report, int key, const double mm[2], int unit)
-{
-    SetLength(report, key, mm[0], unit);
-    SetLength(report, key + 1, mm[1], unit);
-}
-
-void ReportPrint(Report* r, const CalcRecord* record, const PrintLayout* print)
-{
-    int out = record->outputUnits;
-    FormatTextN(OwnText(r, KEY_FIT), REPORT_TEXT_MAX, "%s",
-                print->fit == FIT_FILL ? "fill" : "inside");
-    SetLengths(r, KEY_PRINT_WIDTH, print->print, out);
-    SetLengths(r, KEY_IMAGE_WIDTH, print->image, out);
-    SetLengths(r, KEY_BORDER_X, print->border, out);
-    SetLengths(r, KEY_CROP_X, print->crop, record->inputUnits);
-}
-
-void ReportScanner(Report* r, const CalcRecord* record, double dpi)
-{
-    double largest[2];
-    int needsMore = ScannerReach(dpi, record, largest);
-    SetNumber(r, KEY_SCANNER_DPI, dpi);
-    SetLengths(r, KEY_LARGEST_WIDTH, largest, record->outputUnits);
-    if (needsMore)
-        FormatTextN(OwnText(r, KEY_WARNING), REPORT_TEXT_MAX,
-                    "the scan needs %1f dpi, more than the scanner's %z1f dpi",
-                    r->number[KEY_SCAN_DPI], dpi);
+    for (int i = 0; i < count; i++) {
+        report->has[key + i] = 1;
+        report->text[key + i] = report->scan.text[text + i];
+    }
 }
 
 }  // namespace
@@ -80,35 +48,32 @@ void ReportScanner(Report* r, const CalcRecord* record, double dpi)
 void ReportResult(Report* report, const CalcRecord* record, const TextFields* fields,
                   const PrintLayout* print, const double* scannerDpi)
 {
-    Clear(report);
-    report->record = record;
-    report->rejectedId = 0;
+    ScanReport* scan = &report->scan;
+    Clear(report, record, 0);
+    ReportScan(scan, record, print, scannerDpi);
     for (int i = 0; i < 7; i++) {
         report->has[i] = 1;
         report->text[i] = fields->result[i];
     }
-    // Pixel counts as the texts show them: the integer parts of the counts plus one half.
-    double x = std::trunc(record->scanPixelsX + 0.5), y = std::trunc(record->scanPixelsY + 0.5);
-    double pixels = x * y;
-    SetNumber(report, KEY_SCAN_DPI, record->scanRes * PER_MM_TO_PER_INCH);
-    SetNumber(report, KEY_PIXELS_X, x);
-    SetNumber(report, KEY_PIXELS_Y, y);
-    SetNumber(report, KEY_MEGAPIXELS, pixels / 1e6);
-    SetNumber(report, KEY_BYTES_8BIT, pixels * 3);
-    SetNumber(report, KEY_BYTES_16BIT, pixels * 6);
-    if (print)
-        ReportPrint(report, record, print);
-    if (scannerDpi)
-        ReportScanner(report, record, *scannerDpi);
+    SetNumber(report, KEY_SCAN_DPI, scan->scanDpi);
+    SetNumber(report, KEY_PIXELS_X, scan->pixelsX);
+    SetNumber(report, KEY_PIXELS_Y, scan->pixelsY);
+    SetNumber(report, KEY_MEGAPIXELS, scan->megapixels);
+    SetNumber(report, KEY_BYTES_8BIT, scan->bytes8bit);
+    SetNumber(report, KEY_BYTES_16BIT, scan->bytes16bit);
+    if (scan->hasPrint)
+        SetTexts(report, KEY_FIT, TEXT_FIT, KEY_CROP_Y - KEY_FIT + 1);
+    if (scan->hasScanner) {
+        SetNumber(report, KEY_SCANNER_DPI, scan->scannerDpi);
+        SetTexts(report, KEY_LARGEST_WIDTH, TEXT_LARGEST_WIDTH, 2 + scan->needsMore);
+    }
 }
 
 void ReportRejection(Report* report, const CalcRecord* record, int id, const char* text)
 {
     static const char* const FIELD_KEYS[5] = {"input_width", "input_height", "output_width",
                                               "viewing_distance", "resolution"};
-    Clear(report);
-    report->record = record;
-    report->rejectedId = id;
+    Clear(report, record, id);
     int i = InputIndex(id);
     report->has[KEY_ERROR] = report->has[KEY_FIELD] = report->has[KEY_TEXT] = 1;
     report->text[KEY_ERROR] = MESSAGE_REJECTED;
@@ -118,9 +83,7 @@ void ReportRejection(Report* report, const CalcRecord* record, int id, const cha
 
 void ReportInvalid(Report* report, const char* reason)
 {
-    Clear(report);
-    report->record = nullptr;
-    report->rejectedId = 0;
+    Clear(report, nullptr, 0);
     report->has[KEY_INVALID] = 1;
     report->text[KEY_INVALID] = reason;
 }

@@ -1,11 +1,11 @@
-// One answer of velortin-calc as named values: the window's seven texts, the scan's size
-// as numbers, the print's layout, the scanner's limit, or a rejection or invalid line.
+// One answer of velortin-calc as named values, in the order every format writes them: the
+// window's seven texts and the scan report, or a rejection, or a line that is not valid.
 #pragma once
 
 #include "core/text_fields.h"
-#include "cli/plan.h"
+#include "plan/report.h"
 
-// In the order every format writes them; CSV has one column for each key of a run.
+// CSV has one column for each key of a run.
 enum ReportKey {
     KEY_INPUT_WIDTH, KEY_INPUT_HEIGHT, KEY_OUTPUT_WIDTH, KEY_OUTPUT_HEIGHT,
     KEY_VIEWING_DISTANCE, KEY_SCAN_RESOLUTION, KEY_SCAN_PIXELS,
@@ -20,9 +20,6 @@ enum ReportKey {
 constexpr int KEY_FIRST_NUMBER = KEY_SCAN_DPI, KEY_FIRST_PRINT = KEY_FIT,
               KEY_FIRST_SCANNER = KEY_SCANNER_DPI, KEY_FIRST_REJECTION = KEY_ERROR;
 
-// Room for a text made here: a warning holds two numbers of up to FIXED_TEXT_MAX.
-constexpr int REPORT_TEXT_MAX = 2 * FIXED_TEXT_MAX + 64;
-
 extern const char* const REPORT_KEYS[KEY_COUNT];
 int IsNumberKey(int key);
 
@@ -32,7 +29,7 @@ struct Report {
     double number[KEY_COUNT];
     const CalcRecord* record;  // its units and printer type name the texts; null if invalid
     int rejectedId;            // the rejected field's control id, or 0
-    char own[KEY_FIRST_REJECTION - KEY_FIRST_PRINT][REPORT_TEXT_MAX];  // texts made here
+    ScanReport scan;           // what the texts of the print and the scanner point into
 };
 
 // A computed record whose seven texts are in fields; print and scannerDpi may be null. The

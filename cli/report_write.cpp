@@ -6,12 +6,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/choice_list.h"
-#include "core/format.h"
-#include "core/ids.h"
-#include "core/text.h"
-#include "resources/strings.h"
 #include "cli/shortest_text.h"
+#include "core/format.h"
+#include "plan/names.h"
+#include "resources/strings.h"
 
 namespace {
 
@@ -193,20 +191,10 @@ const char* const LABELS[7] = {LABEL_INPUT_WIDTH,   LABEL_INPUT_HEIGHT, LABEL_OU
 const char* FieldLabel(int id, int printerType)
 {
     int i = ResultIndex(id);
-    if (i >= 0)
-        return LABELS[i];
-    return printerType == PRINTER_PRESS ? LABEL_LINE_SCREEN : LABEL_PRINTER_RES;
+    return i >= 0 ? LABELS[i] : ResolutionLabel(printerType);
 }
 
-void UnitName(int unit, char name[8])
-{
-    const char* item = ChoiceItem(LIST_UNITS, unit + 1);
-    int length = ChoiceItemLength(item);
-    CopyText(item, name, length < 8 ? length : 7);
-}
-
-// The window's seven results with their labels and units, the scan's size, and the
-// print and the scanner when asked for.
+// The window's seven results with their labels and units, and the lines under them.
 void WriteText(OutBuffer* out, const Report* r)
 {
     if (r->has[KEY_INVALID]) {
@@ -218,40 +206,17 @@ void WriteText(OutBuffer* out, const Report* r)
                 r->text[KEY_ERROR]);
         return;
     }
-    char unit[3][8];
-    UnitName(r->record->inputUnits, unit[0]);
-    UnitName(r->record->outputUnits, unit[1]);
-    UnitName(r->record->distanceUnits, unit[2]);
+    const CalcRecord* record = r->record;
+    int units[5] = {record->inputUnits, record->inputUnits, record->outputUnits,
+                    record->outputUnits, record->distanceUnits};
     for (int i = 0; i < 7; i++) {
         if (i < 5)
-            PutLine(out, "%s %s %s\n", LABELS[i], r->text[i], unit[i < 2 ? 0 : i < 4 ? 1 : 2]);
+            PutLine(out, "%s %s %s\n", LABELS[i], r->text[i], UnitName(units[i]));
         else
             PutLine(out, "%s %s\n", LABELS[i], r->text[i]);
     }
-    PutLine(out, "Megapixels: %2f\n", r->number[KEY_MEGAPIXELS]);
-    for (int bits = 8; bits <= 16; bits += 8) {
-        double bytes = r->number[bits == 8 ? KEY_BYTES_8BIT : KEY_BYTES_16BIT];
-        char count[FIXED_TEXT_MAX];
-        FormatCount(bytes, count);
-        PutLine(out, "Size at %d bits per channel: %s bytes (%2f MB, %2f MiB)\n", bits, count,
-                bytes / 1e6, bytes / 1048576.0);
-    }
-    const char* const* t = r->text;
-    if (r->has[KEY_FIT]) {
-        PutLine(out, "Print (%s): %s x %s %s\n", t[KEY_FIT], t[KEY_PRINT_WIDTH],
-                t[KEY_PRINT_HEIGHT], unit[1]);
-        PutLine(out, "Image on the print: %s x %s %s\n", t[KEY_IMAGE_WIDTH], t[KEY_IMAGE_HEIGHT],
-                unit[1]);
-        if (std::strcmp(t[KEY_FIT], "fill") == 0)
-            PutLine(out, "Cropped from each side of the original: %s %s left and right, %s %s top and bottom\n",
-                    t[KEY_CROP_X], unit[0], t[KEY_CROP_Y], unit[0]);
-        else
-            PutLine(out, "Border on each side: %s %s left and right, %s %s top and bottom\n",
-                    t[KEY_BORDER_X], unit[1], t[KEY_BORDER_Y], unit[1]);
-    }
-    if (r->has[KEY_SCANNER_DPI])
-        PutLine(out, "Largest print at %z1f dpi: %s x %s %s\n", r->number[KEY_SCANNER_DPI],
-                t[KEY_LARGEST_WIDTH], t[KEY_LARGEST_HEIGHT], unit[1]);
+    char lines[PLAN_LINES_MAX];
+    OutWrite(out, lines, (size_t)WritePlanLines(&r->scan, lines, sizeof lines));
 }
 
 }  // namespace
@@ -284,9 +249,7 @@ void WriteWarning(OutBuffer* err, const Report* r, const char* where)
 {
     if (!r->has[KEY_WARNING])
         return;
-    char unit[8];
-    UnitName(r->record->outputUnits, unit);
     PutLine(err, "velortin-calc: %swarning: %s; the largest print at full detail is %s x %s %s\n",
             where, r->text[KEY_WARNING], r->text[KEY_LARGEST_WIDTH], r->text[KEY_LARGEST_HEIGHT],
-            unit);
+            UnitName(r->record->outputUnits));
 }

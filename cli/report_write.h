@@ -2,8 +2,9 @@
 #pragma once
 
 #include "cli/out_buffer.h"
-#include "cli/options.h"
 #include "cli/report.h"
+
+enum OutputFormat { FORMAT_NOT_GIVEN = -1, FORMAT_TEXT, FORMAT_TSV, FORMAT_CSV, FORMAT_JSON };
 
 // Which optional groups of keys a run's answers hold: CSV has a column for each key of
 // them, TSV a column for each text.

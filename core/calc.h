@@ -1,4 +1,4 @@
-// The scan calculation: the record, units and printer types, and Compute on field texts.
+// The scan calculation: the record, units and printer types, the start-up texts, and Compute.
 #pragma once
 
 #include "core/ids.h"
@@ -37,6 +37,9 @@ constexpr double EYE_LIMIT = 9.84250031003876;  // 250 dots per inch, per millim
 // The editable fields in the order Compute reads them, and the texts it writes, in order.
 constexpr int INPUT_FIELDS[5] = {ID_INPUT_WIDTH, ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH,
                                  ID_VIEW_DISTANCE, ID_PRINTER_RES};
+// The texts the editable fields start with, in the same order. The record's own defaults
+// are the start-up choices: Dithered; mm, in, in.
+constexpr const char* START_TEXTS[5] = {"24.0", "36.0", "8.0", "10.0", "720.0"};
 constexpr int RESULT_FIELDS[7] = {ID_INPUT_WIDTH, ID_INPUT_HEIGHT, ID_OUTPUT_WIDTH,
                                   ID_OUTPUT_HEIGHT, ID_VIEW_DISTANCE, ID_SCAN_RES,
                                   ID_SCAN_PIXELS};

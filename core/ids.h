@@ -1,4 +1,4 @@
-// Control identifiers and private messages shared by the calculation and the window.
+// Control identifiers: the fields the calculation reads and writes, and the buttons.
 #pragma once
 
 enum ControlId {
@@ -17,15 +17,4 @@ enum ControlId {
     ID_INPUT_UNITS = 111,
     ID_OUTPUT_UNITS = 112,
     ID_DISTANCE_UNITS = 113,
-};
-
-// Private window messages, all sent synchronously (WM_APP is 0x8000).
-enum PrivateMessage {
-    MSG_MENU_CLOSED = 0x8000 + 1,
-    MSG_CHOICE_PICKED = 0x8000 + 2,
-    MSG_CHOICE_CHANGED = 0x8000 + 3,
-    MSG_FOCUS_NEXT = 0x8000 + 4,
-    MSG_FOCUS_PREV = 0x8000 + 5,
-    MSG_KEY_EXIT = 0x8000 + 6,
-    MSG_KEY_COMPUTE = 0x8000 + 7,
 };

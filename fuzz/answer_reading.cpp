@@ -1,5 +1,6 @@
 // Strict readers of JSON and CSV, written apart from the program's writers so that they
-// judge them: a JSON value by the grammar of RFC 8259 in valid UTF-8, CSV by RFC 4180.
+// judge them: the flat JSON objects velortin-calc writes, by RFC 8259's grammar in valid
+// UTF-8, and CSV by RFC 4180.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,12 +17,6 @@ struct Json {
 int Peek(const Json* j)
 {
     return j->p < j->end ? *j->p : -1;
-}
-
-void SkipSpace(Json* j)
-{
-    while (Peek(j) == ' ' || Peek(j) == '\t' || Peek(j) == '\n' || Peek(j) == '\r')
-        j->p++;
 }
 
 int Take(Json* j, const char* word)
@@ -52,10 +47,11 @@ int Utf8Character(const unsigned char* p, const unsigned char* end)
 
 int HexDigit(int c)
 {
-    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                          : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
+// A string and the bytes it stands for. velortin-calc escapes only a quote, a backslash and,
+// as \u00XX, a byte that is a control or not part of valid UTF-8.
 int String(Json* j, std::string* bytes)
 {
     if (!Take(j, "\""))
@@ -77,38 +73,13 @@ int String(Json* j, std::string* bytes)
             return 0;
         if (c != '\\') {
             bytes->push_back((char)c);
-            continue;
-        }
-        static const char ESCAPES[] = "\"\"\\\\//b\bf\fn\nr\rt\t";  // pairs: escape, byte
-        c = Peek(j);
-        const char* simple = ESCAPES;
-        while (*simple && *simple != c)
-            simple += 2;
-        if (*simple) {
-            bytes->push_back(simple[1]);
-            j->p++;
-            continue;
-        }
-        if (c != 'u' || j->end - j->p < 5)
-            return 1;
-        long code = 0;
-        for (int i = 1; i <= 4; i++) {
-            if (HexDigit(j->p[i]) < 0)
-                return 1;
-            code = code << 4 | HexDigit(j->p[i]);
-        }
-        j->p += 5;
-        // Past one byte, the character's UTF-8 (surrogates unpaired): the program writes
-        // no such escape, so it cannot come back as the bytes given.
-        if (code < 0x100) {
-            bytes->push_back((char)code);
-        } else if (code < 0x800) {
-            bytes->push_back((char)(0xC0 | code >> 6));
-            bytes->push_back((char)(0x80 | (code & 0x3F)));
+        } else if (Take(j, "\"") || Take(j, "\\")) {
+            bytes->push_back((char)j->p[-1]);
         } else {
-            bytes->push_back((char)(0xE0 | code >> 12));
-            bytes->push_back((char)(0x80 | (code >> 6 & 0x3F)));
-            bytes->push_back((char)(0x80 | (code & 0x3F)));
+            if (!Take(j, "u00") || j->end - j->p < 2 || HexDigit(j->p[0]) < 0 || HexDigit(j->p[1]) < 0)
+                return 1;
+            bytes->push_back((char)(HexDigit(j->p[0]) << 4 | HexDigit(j->p[1])));
+            j->p += 2;
         }
     }
 }
@@ -121,6 +92,7 @@ int Digits(Json* j)
     return j->p > start;
 }
 
+// A number by JSON's grammar.
 int Number(Json* j)
 {
     Take(j, "-");
@@ -137,60 +109,30 @@ int Number(Json* j)
     return 0;
 }
 
-// A value; the members of an object are kept when members is given.
-int Value(Json* j, std::string* text, std::vector<JsonMember>* members, int depth)
-{
-    SkipSpace(j);
-    int c = Peek(j);
-    const unsigned char* start = j->p;
-    if (depth > 64)
-        return 1;
-    if (c == '"')
-        return String(j, text);
-    if (c == '{' || c == '[') {
-        j->p++;
-        SkipSpace(j);
-        if (Take(j, c == '{' ? "}" : "]"))
-            return 0;
-        do {
-            JsonMember member;
-            if (c == '{') {
-                SkipSpace(j);
-                if (String(j, &member.key))
-                    return 1;
-                SkipSpace(j);
-                if (!Take(j, ":"))
-                    return 1;
-            }
-            if (Value(j, &member.value, nullptr, depth + 1))
-                return 1;
-            if (members)
-                members->push_back(member);
-            SkipSpace(j);
-        } while (Take(j, ","));
-        return Take(j, c == '{' ? "}" : "]") ? 0 : 1;
-    }
-    if (Take(j, "null"))
-        return 0;
-    if (Take(j, "true") || Take(j, "false") || !Number(j)) {
-        text->assign((const char*)start, (size_t)(j->p - start));
-        return 0;
-    }
-    return 1;
-}
-
 }  // namespace
 
 int ReadJsonObject(const char* p, const char* end, std::vector<JsonMember>* members)
 {
     Json j = {(const unsigned char*)p, (const unsigned char*)end};
-    std::string text;
     members->clear();
-    SkipSpace(&j);
-    if (Peek(&j) != '{' || Value(&j, &text, members, 0))
+    if (!Take(&j, "{"))
         return 1;
-    SkipSpace(&j);
-    return j.p == j.end ? 0 : 1;
+    do {
+        JsonMember m;
+        if (String(&j, &m.key) || !Take(&j, ":"))
+            return 1;
+        const unsigned char* start = j.p;
+        if (Peek(&j) == '"') {
+            if (String(&j, &m.value))
+                return 1;
+        } else if (!Take(&j, "null")) {
+            if (Number(&j))
+                return 1;
+            m.value.assign((const char*)start, (size_t)(j.p - start));
+        }
+        members->push_back(m);
+    } while (Take(&j, ","));
+    return Take(&j, "}") && j.p == j.end ? 0 : 1;
 }
 
 int ReadCsv(const char* p, const char* end, std::vector<std::vector<std::string>>* rows)

@@ -11,9 +11,10 @@
 struct JsonMember {
     std::string key, value;
 };
-// Reads [p, end) as exactly one JSON value, which must be an object; returns 0 with its
-// members, or 1 when it is not one valid JSON object. A \u00XX escape reads as byte XX, the
-// Latin-1 reading of a byte that is not UTF-8, and UTF-8 as its own bytes.
+// Reads [p, end) as exactly one flat JSON object, without spaces, whose values are strings,
+// numbers or null, as velortin-calc writes them; returns 0 with its members, or 1 when it
+// is not one. A \u00XX escape reads as byte XX, the Latin-1 reading of a byte that is not
+// UTF-8, and UTF-8 as its own bytes.
 int ReadJsonObject(const char* p, const char* end, std::vector<JsonMember>* members);
 
 // Reads RFC 4180 records ending in CRLF; returns 0 with the unquoted cells, or 1 when

@@ -13,7 +13,7 @@ out=build/fuzz-long
 rm -rf "$out"
 mkdir -p "$out"
 
-for run in "core velortin_fuzz corpus" "calc velortin_fuzz_calc corpus-calc"; do
+for run in "core velortin_fuzz_core corpus-core" "calc velortin_fuzz_calc corpus-calc"; do
     set -- $run
     name=$1 target=build/fuzz/fuzz/$2 seeds=fuzz/$3
     mkdir -p "$out/$name-work" "$out/$name-findings"

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Assembles velortin.html: the page's markup, style and script, the wasm inline, and the
-string table's texts, the control ids and the guide, each from its one source."""
+string table's texts, the named sizes, the control ids and the guide, each from its one
+source."""
 import base64
 import html
 import re
@@ -8,27 +9,27 @@ import sys
 
 
 def main():
-    template, style, script, wasm, strings, ids, guide, out = sys.argv[1:9]
+    template, style, script, wasm, strings, names, ids, guide, out = sys.argv[1:10]
     read = lambda path: open(path, encoding='utf-8').read()
-    texts = dict(re.findall(r'#define (\w+) "(.*)"', ''.join(map(read, strings.split(';')))))
+    texts = dict(re.findall(r'#define (\w+) "(.*)"', read(strings)))
     numbers = dict(re.findall(r'\b(ID_\w+) = (\d+)', ''.join(map(read, ids.split(';')))))
+    # Each table of named sizes: its rows' names, in order.
+    tables = {table: re.findall(r'\{"([^"]+)",', rows) for table, rows in
+              re.findall(r'NamedSize (\w+)\[\] = \{(.*?)\n\};', read(names), re.S)}
 
-    def options(name, selected):
-        items = texts[name].strip('|').split('|')
-        return ''.join('<option%s>%s</option>' % (' selected' if i == int(selected) else '',
-                                                   html.escape(item))
-                       for i, item in enumerate(items))
-
-    def names(name):  # the names of a list of NAME=VALUE items
-        return ''.join('<option>%s</option>' % html.escape(item.split('=')[0])
+    def options(name):  # the start-up choice is the wasm's to make
+        return ''.join('<option>%s</option>' % html.escape(item)
                        for item in texts[name].strip('|').split('|'))
+
+    def named(table):
+        return ''.join('<option>%s</option>' % html.escape(name) for name in tables[table])
 
     def fill(match):
         key = match.group(1)
         if key.startswith('OPTIONS '):
-            return options(*key.split()[1:])
+            return options(key.split()[1])
         if key.startswith('NAMES '):
-            return names(key.split()[1])
+            return named(key.split()[1])
         if key in numbers:
             return numbers[key]
         return html.escape(texts[key])

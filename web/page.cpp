@@ -5,6 +5,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include "plan/names.h"
+
 // The page's side, given to the module at instantiation.
 extern "C" {
 __attribute__((import_module("page"), import_name("text"))) void page_text(int id, char* buffer,
@@ -13,6 +15,7 @@ __attribute__((import_module("page"), import_name("set_text"))) void page_set_te
                                                                                  const char* text);
 __attribute__((import_module("page"), import_name("reject"))) void page_reject(int id);
 __attribute__((import_module("page"), import_name("disable_compute"))) void page_disable_compute();
+__attribute__((import_module("page"), import_name("select"))) void page_select(int id, int index);
 }
 
 CalcRecord PageRecord;
@@ -60,6 +63,19 @@ FieldIo* PageFields()
 
 extern "C" {
 
+// The page as the window opens: the start-up texts and choices, then the first Compute.
+EMSCRIPTEN_KEEPALIVE void PageStart()
+{
+    PageRecord = CalcRecord();
+    for (int i = 0; i < 5; i++)
+        page_set_text(INPUT_FIELDS[i], START_TEXTS[i]);
+    page_select(ID_PRINTER_TYPE, PageRecord.printerType);
+    page_select(ID_INPUT_UNITS, PageRecord.inputUnits);
+    page_select(ID_OUTPUT_UNITS, PageRecord.outputUnits);
+    page_select(ID_DISTANCE_UNITS, PageRecord.distanceUnits);
+    page_set_text(ID_RESOLUTION_LABEL, ResolutionLabel(PageRecord.printerType));
+}
+
 // Compute, from the button or Enter: 0, or 1 after a rejected field.
 EMSCRIPTEN_KEEPALIVE int PageCompute()
 {
@@ -73,11 +89,17 @@ EMSCRIPTEN_KEEPALIVE int PageCompute()
 // rewritten fields and repainted label do.
 EMSCRIPTEN_KEEPALIVE void PageChoose(int id, int index)
 {
-    // A new unit shows the same record in it; a new printer type waits for Compute.
-    if (StoreChoice(&PageRecord, id, index) != CHOICE_UNIT)
-        return;
-    ShowResults(&PageRecord, &Fields);
-    ShowPlanReport();
+    switch (StoreChoice(&PageRecord, id, index)) {
+    case CHOICE_PRINTER:
+        // Only the resolution row's label changes; the results wait for the next Compute.
+        page_set_text(ID_RESOLUTION_LABEL, ResolutionLabel(PageRecord.printerType));
+        break;
+    case CHOICE_UNIT:
+        // The same record in the new unit: nothing is read and nothing recomputed.
+        ShowResults(&PageRecord, &Fields);
+        ShowPlanReport();
+        break;
+    }
 }
 
 }  // extern "C"

@@ -1,10 +1,10 @@
 // The page's side of the wasm: its controls beyond the window's, and what the calculator
-// and the planning share. The page gives and takes texts only, through four imports.
+// and the planning share. The page gives and takes texts and list positions only.
 #pragma once
 
 #include "core/calc.h"
 
-// The planning section's controls, numbered after the window's own.
+// The page's own controls, numbered after the window's.
 enum PageId {
     ID_ORIGINAL = 120,
     ID_PRINT = 121,
@@ -12,6 +12,7 @@ enum PageId {
     ID_SCANNER = 123,
     ID_PLAN_REPORT = 124,
     ID_PLAN_WARNING = 125,
+    ID_RESOLUTION_LABEL = 126,
 };
 
 // The page's one record, kept as the window keeps its global one, and the FieldIo on the

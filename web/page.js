@@ -12,7 +12,7 @@
   const edits = [...byId('calculator').querySelectorAll('input')];
   const lists = [...byId('calculator').querySelectorAll('select')];
   const planning = ['original', 'print', 'fit', 'scanner'].map(byId);
-  const PRINTING_PRESS = 2;  // its label is the line screen's
+  const [original, print, fit] = planning;
 
   // Field texts reach the core as the window's ANSI fields hold them: Windows-1252 bytes.
   // A character outside it becomes '?', as in the window, and no number contains that.
@@ -71,17 +71,22 @@
     compute.disabled = true;
   }
 
-  function run(action) {
-    if (wasm[action]() === 0) clearMark();
+  function select(id, index) {
+    control[id].selectedIndex = index;
+  }
+
+  function run(action, ...args) {
+    if (wasm[action](...args) === 0) clearMark();
   }
 
   function choose(list) {
     wasm.PageChoose(idOf(list), list.selectedIndex);
-    if (list.id === 'printer_type') {
-      const label = byId('resolution_label');
-      label.textContent = label.dataset[list.selectedIndex >= PRINTING_PRESS ? 'press' : 'printer'];
-    }
     compute.disabled = false;
+  }
+
+  // The named sizes by their place in the core's tables, after each list's own first item.
+  function plan() {
+    run('PagePlan', original.selectedIndex - 1, print.selectedIndex - 1, fit.selectedIndex);
   }
 
   for (const input of [...edits, planning[3]]) {
@@ -100,17 +105,18 @@
     event.preventDefault();
     run('PageCompute');
   });
-  for (const element of planning) element.addEventListener('change', () => run('PagePlan'));
+  for (const element of planning) element.addEventListener('change', plan);
   byId('help').addEventListener('click', () => byId('guide').showModal());
 
   const module = new WebAssembly.Module(Uint8Array.from(atob(byId('wasm').textContent.trim()),
                                                         (c) => c.charCodeAt(0)));
   const imports = {
-    page: { text, set_text: setText, reject, disable_compute: disableCompute },
+    page: { text, set_text: setText, reject, disable_compute: disableCompute, select },
     wasi_snapshot_preview1: { proc_exit: () => {} },
   };
   wasm = new WebAssembly.Instance(module, imports).exports;
   wasm._initialize();
-  // The window opens with its first Compute done.
+  // The window opens with its start-up texts and choices and its first Compute done.
+  wasm.PageStart();
   run('PageCompute');
 })();

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/choice_list.h"
+#include "ui/choice/choice_list.h"
 #include "tests/support/exact_text.h"
 
 namespace {

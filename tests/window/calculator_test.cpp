@@ -12,6 +12,7 @@
 #include "core/ids.h"
 #include "core/text_fields.h"
 #include "harness.h"
+#include "ui/main/messages.h"
 
 namespace {
 

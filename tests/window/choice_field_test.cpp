@@ -7,6 +7,7 @@
 
 #include "arrow_map.h"
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "harness.h"
 #include "program.h"
 #include "ui/choice/choice.h"

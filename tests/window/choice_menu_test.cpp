@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "harness.h"
 #include "program.h"
 #include "ui/choice/choice.h"

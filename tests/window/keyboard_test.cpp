@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "harness.h"
 #include "program.h"
 #include "ui/main/app.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "core/choice_list.h"
+#include "ui/choice/choice_list.h"
 
 // Pixel width of an item in the main font, measured in place: the list must be writable.
 int ChoiceItemWidth(char* item);

@@ -1,6 +1,7 @@
 // The drop-down field (class "popuplist"): a label, the current item in a box and an
 // arrow button; a press opens the pop-up list, a pick is reported to the parent.
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "core/text.h"
 #include "ui/choice/choice.h"
 #include "ui/main/app.h"

@@ -1,6 +1,7 @@
 // The pop-up list of a drop-down field (class "popupmenu"): its opening and local loop,
 // its state's life, its painting and its window procedure.
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "core/text.h"
 #include "ui/choice/choice.h"
 #include "ui/choice/menu_pointer.h"

@@ -1,6 +1,7 @@
 // The pop-up list's pointer tracking: the highlight, the scroll timers, the arming and
 // the button rules that close the list.
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "ui/choice/choice.h"
 #include "ui/choice/menu_pointer.h"
 #include "ui/main/app.h"

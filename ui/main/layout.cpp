@@ -2,11 +2,12 @@
 // high, positioned from the font's metrics and the measured widths of the texts.
 #include "core/ids.h"
 #include "core/text.h"
+#include "plan/names.h"
 #include "resources/strings.h"
 #include "ui/choice/choice.h"
 #include "ui/main/app.h"
 
-// The labels of rows 0 to 8; row 6 reads the line screen's label for a printing press.
+// The labels of rows 0 to 8; row 6's depends on the printer type.
 static const int ROW_LABELS[9] = {
     IDS_LABEL_INPUT_WIDTH,   IDS_LABEL_INPUT_HEIGHT, IDS_LABEL_OUTPUT_WIDTH,
     IDS_LABEL_OUTPUT_HEIGHT, IDS_LABEL_VIEW_DISTANCE, IDS_LABEL_PRINTER_TYPE,
@@ -20,9 +21,7 @@ int RowTop(int row)
 
 static int RowLabel(int row)
 {
-    if (row == 6 && Record.printerType >= PRINTER_PRESS)
-        return IDS_LABEL_LINE_SCREEN;
-    return ROW_LABELS[row];
+    return row == 6 ? ResolutionLabelId(Record.printerType) : ROW_LABELS[row];
 }
 
 static int Widest(const int* ids, int count, int widest)
@@ -83,18 +82,18 @@ void OnCreateMain(HWND window)
     int unitX = FieldX + NumberFieldWidth + Gap;
     const char* none = GetAppString(-1);
 
-    InputWidthEdit = MakeBox(window, "edit", ID_INPUT_WIDTH, "24.0", FieldX, 0, NumberFieldWidth);
+    InputWidthEdit = MakeBox(window, "edit", ID_INPUT_WIDTH, START_TEXTS[0], FieldX, 0, NumberFieldWidth);
     MakeChoice(window, unitX, 0, Record.inputUnits, IDS_LIST_UNITS, ID_INPUT_UNITS);
-    InputHeightEdit = MakeBox(window, "edit", ID_INPUT_HEIGHT, "36.0", FieldX, 1, NumberFieldWidth);
-    OutputWidthEdit = MakeBox(window, "edit", ID_OUTPUT_WIDTH, "8.0", FieldX, 2, NumberFieldWidth);
+    InputHeightEdit = MakeBox(window, "edit", ID_INPUT_HEIGHT, START_TEXTS[1], FieldX, 1, NumberFieldWidth);
+    OutputWidthEdit = MakeBox(window, "edit", ID_OUTPUT_WIDTH, START_TEXTS[2], FieldX, 2, NumberFieldWidth);
     MakeChoice(window, unitX, 2, Record.outputUnits, IDS_LIST_UNITS, ID_OUTPUT_UNITS);
     OutputHeightResult = MakeBox(window, "static", ID_OUTPUT_HEIGHT, none, FieldX, 3,
                                  NumberFieldWidth);
-    ViewDistanceEdit = MakeBox(window, "edit", ID_VIEW_DISTANCE, "10.0", FieldX, 4,
+    ViewDistanceEdit = MakeBox(window, "edit", ID_VIEW_DISTANCE, START_TEXTS[3], FieldX, 4,
                                NumberFieldWidth);
     MakeChoice(window, unitX, 4, Record.distanceUnits, IDS_LIST_UNITS, ID_DISTANCE_UNITS);
     MakeChoice(window, FieldX, 5, Record.printerType, IDS_LIST_PRINTER_TYPES, ID_PRINTER_TYPE);
-    PrinterResEdit = MakeBox(window, "edit", ID_PRINTER_RES, "720.0", FieldX, 6, NumberFieldWidth);
+    PrinterResEdit = MakeBox(window, "edit", ID_PRINTER_RES, START_TEXTS[4], FieldX, 6, NumberFieldWidth);
     ScanResResult = MakeBox(window, "static", ID_SCAN_RES, none, FieldX, 7, NumberFieldWidth);
     ScanPixelsResult = MakeBox(window, "static", ID_SCAN_PIXELS, none, FieldX, 8,
                                PixelsFieldWidth);

@@ -1,5 +1,6 @@
 // The message loop and its keyboard filter, which stands in for a dialog manager.
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "ui/main/app.h"
 
 int PreTranslateKey(MSG* msg)

@@ -1,5 +1,6 @@
 // The main window: its class, its creation and its window procedure.
 #include "core/ids.h"
+#include "ui/main/messages.h"
 #include "resources/strings.h"
 #include "ui/main/app.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "fuzz/fuzz_checks.h"
+#include "fuzz/core_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,14 +1,20 @@
 // Planning a scan: laying the print along the original, fitting it, and the border, crop
 // and largest print that follow. Every value enters the record as the double it is.
-#include "cli/plan.h"
+#include "plan/plan.h"
 
 #include <cfloat>
 
 namespace {
 
-double Given(double value, double startUp)
+// A value given, or else the field's start-up text read as Compute reads it, in the unit
+// the window starts with (unit -1: a resolution, per inch).
+double Given(double value, int field, int unit)
 {
-    return value > 0 ? value : startUp;
+    if (value > 0)
+        return value;
+    double startUp;
+    ReadFieldText(START_TEXTS[field], unit < 0 ? PER_INCH_TO_PER_MM : UNIT_TO_MM[unit], &startUp);
+    return startUp;
 }
 
 // The print's longer side goes along the original's; a square original takes the print as
@@ -30,13 +36,14 @@ double Half(double excess)
 
 int PlanRecord(const Plan* plan, CalcRecord* record)
 {
-    // The window's start-up texts, read as Compute reads them.
-    double original[2] = {Given(plan->original[0], 24), Given(plan->original[1], 36)};
+    const CalcRecord start;
+    double original[2] = {Given(plan->original[0], 0, start.inputUnits),
+                          Given(plan->original[1], 1, start.inputUnits)};
     record->inputWidth = original[0];
     record->inputHeight = original[1];
-    record->outputWidth = Given(plan->outputWidth, 8 * UNIT_TO_MM[UNIT_IN]);
-    record->viewDistance = Given(plan->distance, 10 * UNIT_TO_MM[UNIT_IN]);
-    record->printerRes = Given(plan->resolution, 720 * PER_INCH_TO_PER_MM);
+    record->outputWidth = Given(plan->outputWidth, 2, start.outputUnits);
+    record->viewDistance = Given(plan->distance, 3, start.distanceUnits);
+    record->printerRes = Given(plan->resolution, 4, -1);
     if (!(plan->print[0] > 0))
         return 0;
     double laid[2];

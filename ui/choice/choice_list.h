@@ -1,5 +1,5 @@
-// Choice lists ("label|item 1|item 2|...|item N|") and their per-item flags: data, not
-// window code, so the window, the command line and the page walk the same lists.
+// Choice lists ("label|item 1|item 2|...|item N|"), their per-item flags and the pop-up
+// list's height in lines: plain data, without the window system.
 #pragma once
 
 enum { MENU_LINES = 20, CHOICE_FLAG_BYTES = 256, CHOICE_MAX_ITEMS = 2048 };

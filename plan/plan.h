@@ -1,5 +1,5 @@
 // Planning a scan from named values: the record's values from the original, the print and
-// the fit, and what an answer adds after Compute: the print's layout and the scanner's reach.
+// the fit, and what follows after Compute: the print's layout and the scanner's reach.
 #pragma once
 
 #include "core/calc.h"

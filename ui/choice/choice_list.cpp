@@ -1,5 +1,5 @@
 // Choice lists ("label|item|item|") and the per-item flag bits.
-#include "core/choice_list.h"
+#include "ui/choice/choice_list.h"
 
 // Every walker also stops at the terminator, so a list without its closing bar (or with
 // no bar at all) reads as ending in an empty item instead of running off its end.
