@@ -298,6 +298,21 @@ struct Layout {
     }
 };
 
+// The outer size worked out by hand for a screen: its caption height, border and frame, the
+// font's cell height, and the widths of the widest label, the number field's sample, the
+// widest unit and the widest printer type, in the font.
+struct Screen {
+    int caption, border, frame, cell, label, number, unit, printer;
+    int width, height;
+};
+const Screen kScreens[] = {
+    // Wine on the tests' Xvfb, Liberation Serif for Times New Roman. Rows 20 + 2 x 4 = 28
+    // high, gaps 7; fields at 209 + 14 = 223. The printer type's row is the widest: its box
+    // 125 + 14 + 28 = 167, so 223 + 167 + 7 = 397 (the units' row: 223 + 82 + 7 + 70 + 7
+    // = 389). Outer: 397 + 2 x 1 = 399 wide, 19 + 2 x 1 + 11 x 7 + 10 x 28 = 378 high.
+    {19, 1, 4, 20, 209, 68, 28, 125, 399, 378},
+};
+
 RECT client_rect(HWND parent, HWND child) {
     RECT r;
     GetWindowRect(child, &r);
@@ -340,14 +355,28 @@ TEST(Calculator, LayoutFollowsTheFontAndColoursReadRight) {
             << "," << got.bottom << "), expected (" << expected.left << "," << expected.top << ","
             << expected.right << "," << expected.bottom << ")";
     }
-    // The outer size: the content plus a one-pixel border either side, the caption and its
-    // border above and below, whatever the frame takes of the client area.
+    RECT client;
+    GetClientRect(p.main, &client);
+    for (const auto& c : controls) {
+        RECT got = client_rect(p.main, p.control(c.id)), both;
+        IntersectRect(&both, &got, &client);
+        EXPECT_TRUE(EqualRect(&both, &got)) << "control " << c.id << " reaches out of the client area";
+    }
+    // The outer size, worked out by hand for the screens the tests run on.
+    const Screen here = {GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CXBORDER),
+                         GetSystemMetrics(SM_CYFRAME), m.R - 2 * GetSystemMetrics(SM_CYFRAME),
+                         m.label, m.width("99999.99"), m.width("mm"), m.width("Continuous Tone"), 0, 0};
+    const Screen* known = nullptr;
+    for (const Screen& screen : kScreens)
+        if (std::equal(&screen.caption, &screen.width, &here.caption)) known = &screen;
+    ASSERT_NE(nullptr, known) << "no outer size worked out for caption " << here.caption
+                              << ", border " << here.border << ", frame " << here.frame << ", cell "
+                              << here.cell << ", widths " << here.label << " " << here.number
+                              << " " << here.unit << " " << here.printer;
     RECT outer;
     GetWindowRect(p.main, &outer);
-    EXPECT_EQ(content + 2 * GetSystemMetrics(SM_CXBORDER), outer.right - outer.left);
-    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYBORDER) + 11 * m.G +
-                  10 * m.R,
-              outer.bottom - outer.top);
+    EXPECT_EQ(known->width, outer.right - outer.left);
+    EXPECT_EQ(known->height, outer.bottom - outer.top);
 
     // White labels on black; edits black on white; results white on black.
     Snapshot shot = snapshot_client(p.main);

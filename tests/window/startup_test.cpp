@@ -1,6 +1,7 @@
 // What start-up leaves behind: the classes, the main window, the icon and the bitmap.
 #include <gtest/gtest.h>
 
+#include "harness.h"
 #include "program.h"
 #include "ui/main/app.h"
 
@@ -26,17 +27,28 @@ TEST(StartUp, MainWindowIsACaptionedPopupWithTheTitle) {
     EXPECT_EQ(100, r.top);
 }
 
-TEST(StartUp, MainClassHasTheIconAndABlackBackground) {
+TEST(StartUp, MainWindowShowsTheIconAndABlackBackground) {
     start_program();
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    ASSERT_TRUE(GetClassInfoExA(AppInstance, "velortin", &wc));
-    EXPECT_EQ(static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS), wc.style);
-    EXPECT_EQ(GetStockObject(BLACK_BRUSH), wc.hbrBackground);
-    EXPECT_EQ(0, wc.cbWndExtra);
-    ASSERT_NE(nullptr, AppIcon);
-    EXPECT_EQ(AppIcon, wc.hIcon);
-    EXPECT_EQ(nullptr, wc.lpszMenuName);
+    bring_to_front(MainWindow);
+    flush_events();
+    // The band between the labels and the fields, above the buttons' row, holds nothing:
+    // the background alone.
+    Snapshot shot = snapshot_client(MainWindow);
+    int off_black = 0;
+    for (int y = 0; y < RowTop(9); y++)
+        for (int x = LabelWidth + Gap; x < FieldX; x++) off_black += shot.at(x, y) != RGB(0, 0, 0);
+    EXPECT_EQ(0, off_black) << "pixels that are not black in x " << LabelWidth + Gap << " to "
+                            << FieldX;
+    // The window's icon draws as icon 1 does.
+    HICON shown = reinterpret_cast<HICON>(GetClassLongPtrA(MainWindow, GCLP_HICON));
+    HICON resource = LoadIconA(AppInstance, MAKEINTRESOURCEA(1));
+    ASSERT_NE(nullptr, shown);
+    auto draw = [](HICON icon) {
+        return render_image(32, 32, [icon](HDC dc) {
+            DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+        });
+    };
+    EXPECT_TRUE(draw(shown).pixels == draw(resource).pixels);
 }
 
 TEST(StartUp, ChoiceClassesKeepAPointerPerWindow) {
