@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Turns a text pixel map into a 4-bit Windows bitmap (.bmp) or icon (.ico), or into a
-PNG image (.png) of SIZE x SIZE pixels for the Linux desktop.
+PNG image (.png) of SIZE x SIZE pixels for the Linux desktop and the web app: the map
+fills it, or with ART and BACKGROUND (as rrggbb) it is ART x ART pixels in the middle of an
+opaque square of that colour, as a home screen crops or masks its icons.
 
 Map format: '#' comment lines; 'size W H'; 'key C N' maps character C to index N of
 the standard 16-colour palette, or to 'clear' (transparent, icons only); then
 'pixels' followed by H rows of W characters, top row first.
-Usage: pixmap.py bmp|ico MAP OUT, or pixmap.py png MAP OUT SIZE
+Usage: pixmap.py bmp|ico MAP OUT, or pixmap.py png MAP OUT SIZE [ART BACKGROUND]
 """
 import struct
 import sys
@@ -133,13 +135,22 @@ def coverage(source, size):
     return spans
 
 
-def make_png(width, height, rows, size):
+def make_png(width, height, rows, size, art=None, background=None):
     """RGBA PNG scaled to size x size by area: each output pixel averages the source pixels
-    under it, weighted by overlap, colours weighted by opacity; clear pixels are transparent."""
+    under it, weighted by overlap, colours weighted by opacity; clear pixels are transparent,
+    or show the background around and under art x art of them."""
+    art = art or size
+    margin = (size - art) // 2
+    back = bytes.fromhex(background) + b"\xff" if background else bytes(4)
     raw = bytearray()
-    for ys in coverage(height, size):
+    for row in range(size):
         raw.append(0)  # filter type: none
-        for xs in coverage(width, size):
+        if not margin <= row < margin + art:
+            raw += back * size
+            continue
+        ys = coverage(height, art)[row - margin]
+        raw += back * margin
+        for xs in coverage(width, art):
             alpha = red = green = blue = 0
             for y, wy in ys:
                 for x, wx in xs:
@@ -150,11 +161,16 @@ def make_png(width, height, rows, size):
                     r, g, b = PALETTE[value]
                     alpha += weight
                     red, green, blue = red + r * weight, green + g * weight, blue + b * weight
-            if alpha:
+            if alpha == width * height or (alpha and not background):
                 raw += bytes(((red + alpha // 2) // alpha, (green + alpha // 2) // alpha,
                               (blue + alpha // 2) // alpha, (alpha * 255 + width * height // 2) // (width * height)))
+            elif alpha:  # partly clear: over the background
+                full = width * height
+                raw += bytes([(c + b * (full - alpha) + full // 2) // full
+                              for c, b in zip((red, green, blue), back)] + [255])
             else:
-                raw += bytes(4)
+                raw += back
+        raw += back * (size - margin - art)
 
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
@@ -165,12 +181,13 @@ def make_png(width, height, rows, size):
 
 
 def main():
-    kinds = {"bmp": 4, "ico": 4, "png": 5}
-    if len(sys.argv) != kinds.get(sys.argv[1] if len(sys.argv) > 1 else "", 0):
+    kinds = {"bmp": (4,), "ico": (4,), "png": (5, 7)}
+    if len(sys.argv) not in kinds.get(sys.argv[1] if len(sys.argv) > 1 else "", ()):
         sys.exit(__doc__)
     width, height, rows = read_map(sys.argv[2])
     if sys.argv[1] == "png":
-        data = make_png(width, height, rows, int(sys.argv[4]))
+        art = int(sys.argv[5]) if len(sys.argv) == 7 else None
+        data = make_png(width, height, rows, int(sys.argv[4]), art, sys.argv[6] if art else None)
     else:
         data = (make_bmp if sys.argv[1] == "bmp" else make_ico)(width, height, rows)
     with open(sys.argv[3], "wb") as f:

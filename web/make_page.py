@@ -1,49 +1,62 @@
 #!/usr/bin/env python3
-"""Assembles velortin.html: the page's markup, style and script, the wasm inline, and the
-string table's texts, the named sizes, the control ids and the guide, each from its one
-source."""
+"""Assembles a copy of velortin.html: the page's markup, style and script, the wasm inline,
+and the string table's texts, the shared names and named sizes, the control ids and the
+page's guide, each from its one source. The page copy asks for nothing beyond itself; the
+site copy may add the site's manifest, icons and service worker when served.
+Usage: make_page.py page|site OUT TEMPLATE STYLE SCRIPT WASM STRINGS NAMES GUIDE IDS..."""
 import base64
 import html
+import os
 import re
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'resources'))
+from guide import paragraphs  # noqa: E402
+
+POLICY = ("default-src 'none'; style-src 'unsafe-inline'; "
+          "script-src 'unsafe-inline' 'wasm-unsafe-eval'")
+SITE_POLICY = POLICY + "; manifest-src 'self'; worker-src 'self'; img-src 'self'"
+
 
 def main():
-    template, style, script, wasm, strings, names, ids, guide, out = sys.argv[1:10]
+    kind, out, template, style, script, wasm, strings, names, guide = sys.argv[1:10]
     read = lambda path: open(path, encoding='utf-8').read()
     texts = dict(re.findall(r'#define (\w+) "(.*)"', read(strings)))
-    numbers = dict(re.findall(r'\b(ID_\w+) = (\d+)', ''.join(map(read, ids.split(';')))))
-    # Each table of named sizes: its rows' names, in order.
-    tables = {table: re.findall(r'\{"([^"]+)",', rows) for table, rows in
-              re.findall(r'NamedSize (\w+)\[\] = \{(.*?)\n\};', read(names), re.S)}
+    numbers = dict(re.findall(r'\b(ID_\w+) = (\d+)', ''.join(map(read, sys.argv[10:]))))
+    shared = read(names)
+    # The name lists (UNIT_NAMES...) and each table of named sizes, in order.
+    lists = {name: re.findall(r'"([^"]*)"', items)
+             for name, items in re.findall(r'(\w+_NAMES)\[\w*\] = \{([^}]*)\}', shared)}
+    lists.update({table: re.findall(r'\{"([^"]+)",', rows) for table, rows in
+                  re.findall(r'NamedSize (\w+)\[\] = \{(.*?)\n\};', shared, re.S)})
 
-    def options(name):  # the start-up choice is the wasm's to make
-        return ''.join('<option>%s</option>' % html.escape(item)
-                       for item in texts[name].strip('|').split('|'))
-
-    def named(table):
-        return ''.join('<option>%s</option>' % html.escape(name) for name in tables[table])
+    def options(shown, values):  # the start-up choice is the wasm's to make
+        return ''.join('<option value="%s">%s</option>' % (html.escape(value), html.escape(item))
+                       for item, value in zip(texts[shown].strip('|').split('|'), lists[values]))
 
     def fill(match):
-        key = match.group(1)
-        if key.startswith('OPTIONS '):
-            return options(key.split()[1])
-        if key.startswith('NAMES '):
-            return named(key.split()[1])
-        if key in numbers:
-            return numbers[key]
-        return html.escape(texts[key])
+        words = match.group(1).split()
+        if words[0] == 'OPTIONS':
+            return options(words[1], words[2])
+        if words[0] == 'NAMES':
+            return ''.join('<option>%s</option>' % html.escape(n) for n in lists[words[1]])
+        if len(words) == 2:
+            return html.escape(lists[words[0]][int(words[1])])
+        if words[0] in numbers:
+            return numbers[words[0]]
+        return html.escape(texts[words[0]])
 
     page = read(template)
-    paragraphs = [p.strip() for p in read(guide).split('\n\n') if p.strip()]
     parts = {
+        'CSP': SITE_POLICY if kind == 'site' else POLICY,
+        'SITE': ' data-site' if kind == 'site' else '',
         'STYLE': read(style).strip(),
         'SCRIPT': read(script).strip(),
         'WASM': base64.b64encode(open(wasm, 'rb').read()).decode('ascii'),
-        'GUIDE': '\n'.join('  <p>%s</p>' % html.escape(p) for p in paragraphs),
+        'GUIDE': '\n'.join('  <p>%s</p>' % html.escape(p) for p in paragraphs(read(guide), 'page')),
     }
     # The big parts go in last, so nothing inside them is taken for a placeholder.
-    page = re.sub(r'\{\{((?!STYLE|SCRIPT|WASM|GUIDE)[A-Z_0-9 ]+)\}\}', fill, page)
+    page = re.sub(r'\{\{((?!%s)[A-Z_0-9 ]+)\}\}' % '|'.join(parts), fill, page)
     for key, value in parts.items():
         page = page.replace('{{%s}}' % key, value)
     open(out, 'w', encoding='utf-8', newline='\n').write(page)

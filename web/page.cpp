@@ -63,7 +63,7 @@ FieldIo* PageFields()
 
 extern "C" {
 
-// The page as the window opens: the start-up texts and choices, then the first Compute.
+// The page as the window opens, before its first Compute: the start-up texts and choices.
 EMSCRIPTEN_KEEPALIVE void PageStart()
 {
     PageRecord = CalcRecord();
@@ -85,21 +85,25 @@ EMSCRIPTEN_KEEPALIVE int PageCompute()
     return 0;
 }
 
-// A new item in one of the four lists; the page enables Compute itself, as the window's
-// rewritten fields and repainted label do.
+// An item of one of the four lists stored, as a link opens with it: a new printer type
+// changes only the resolution row's label; the results wait for the next Compute.
+EMSCRIPTEN_KEEPALIVE int PageStore(int id, int index)
+{
+    int kind = StoreChoice(&PageRecord, id, index);
+    if (kind == CHOICE_PRINTER)
+        page_set_text(ID_RESOLUTION_LABEL, ResolutionLabel(PageRecord.printerType));
+    return kind;
+}
+
+// A new item chosen in one of the four lists; the page enables Compute itself, as the
+// window's rewritten fields and repainted label do.
 EMSCRIPTEN_KEEPALIVE void PageChoose(int id, int index)
 {
-    switch (StoreChoice(&PageRecord, id, index)) {
-    case CHOICE_PRINTER:
-        // Only the resolution row's label changes; the results wait for the next Compute.
-        page_set_text(ID_RESOLUTION_LABEL, ResolutionLabel(PageRecord.printerType));
-        break;
-    case CHOICE_UNIT:
-        // The same record in the new unit: nothing is read and nothing recomputed.
-        ShowResults(&PageRecord, &Fields);
-        ShowPlanReport();
-        break;
-    }
+    // A new unit shows the same record in it: nothing is read and nothing recomputed.
+    if (PageStore(id, index) != CHOICE_UNIT)
+        return;
+    ShowResults(&PageRecord, &Fields);
+    ShowPlanReport();
 }
 
 }  // extern "C"

@@ -102,4 +102,14 @@ EMSCRIPTEN_KEEPALIVE int PagePlan(int original, int print, int fit)
     return 0;
 }
 
+// A link's print laid out under the results, as the planning that the link's results
+// followed left it, without planning again: print is a place in NAMED_PRINTS, or -1.
+EMSCRIPTEN_KEEPALIVE void PageLayPrint(int print, int fit)
+{
+    LastPlan = Plan();
+    if (print >= 0 && print < NAMED_PRINT_COUNT)
+        NamedSizeMm(&NAMED_PRINTS[print], LastPlan.print);
+    LastPlan.fit = fit == FIT_FILL ? FIT_FILL : FIT_INSIDE;
+}
+
 }  // extern "C"
