@@ -30,7 +30,11 @@ export async function launch() {
 // console error or uncaught exception.
 export async function open(browser, url = 'file://' + PAGE, problems = []) {
   const page = await browser.newPage();
-  page.on('request', (r) => { if (r.url() !== url) problems.push('request ' + r.url()); });
+  const address = new URL(url);
+  address.hash = '';
+  page.on('request', (r) => {
+    if (r.url().split('#')[0] !== address.href) problems.push('request ' + r.url());
+  });
   page.on('console', (m) => { if (m.type() === 'error') problems.push('console ' + m.text()); });
   page.on('pageerror', (e) => problems.push('exception ' + e.message));
   await page.goto(url);

@@ -99,6 +99,18 @@ test('served, it installs, works offline and is replaced whole by a new version'
   await page.close();
 });
 
+test('from the disk, the site\'s page asks for nothing and keeps its link', async () => {
+  const quiet = [];
+  const page = await open(browser, 'file://' + path.resolve(folder, 'velortin.html') +
+                                   '#print=a4', quiet);
+  await retype(page, '#output_width', '9');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => location.hash.includes('output_width=9'));
+  assert.equal(await page.$$eval('link', (links) => links.length), 0);
+  assert.deepEqual(quiet, []);
+  await page.close();
+});
+
 test('a link opens the calculation that velortin-calc gives', async () => {
   const links = [
     ['input_width=36&input_height=24&output_width=10&printer_resolution=1440&output_units=cm',
