@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # Installs on Debian bookworm what the named parts of the work need, and no more:
 #   scripts/setup.sh [window] [web] [package] [test] [all]    (no group: all)
-# window: build the window and run it under Wine on a virtual display, with a screenshot;
-# web: build the page and velortin-calc for Node, and drive the page in Chromium (with
-# the browser tests' npm packages as their lock file pins them); package: build the four
-# packages and check them; test: the native builds' compilers, sanitizers, fuzzer and
-# libraries, and xdotool for scripts/screenshots.sh.
+# window: build the window and run it under Wine's 32-bit part on a virtual display, with
+# a screenshot; web: build the page and velortin-calc for Node, and drive the page in
+# Chromium (with the browser tests' npm packages as their lock file pins them); package:
+# build the four packages and check them; test: the native builds' compilers, sanitizers,
+# fuzzer and libraries, Wine's 64-bit half for the tests' 64-bit prefix (a large download
+# that running the window does without), and xdotool for scripts/screenshots.sh.
 # Idempotent: when everything asked for is there it only checks and returns.
 set -euo pipefail
 
 declare -A group=(
     [window]="cmake ninja-build python3 googletest g++-mingw-w64-i686-posix
-              binutils-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine fonts-liberation
+              binutils-mingw-w64-i686 wine wine32:i386 fonts-wine fonts-liberation
               xvfb x11-utils imagemagick"
     [web]="cmake ninja-build python3 emscripten chromium"
     [package]="cmake ninja-build g++ nsis lintian help2man zip unzip dpkg-dev man-db"
-    [test]="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev xdotool"
+    [test]="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev wine64
+            xdotool"
 )
 wanted=()
 for name in "${@:-all}"; do
