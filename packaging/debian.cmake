@@ -1,7 +1,17 @@
-# The Debian package: the native velortin-calc; velortin.exe from the win32 build, with a
-# launcher that runs it under Wine; a menu entry and its icons; manual pages; copyright.
+# The Debian package: the native velortin-calc; velortin.exe from the win32 build and
+# velortin.html from the web build, with a launcher that runs the one under Wine or opens
+# the other; a menu entry and its icons; manual pages; copyright.
 set(VELORTIN_WIN32_DIR ${PROJECT_SOURCE_DIR}/build/win32 CACHE PATH
     "The win32 build whose velortin.exe the package carries")
+set(VELORTIN_WEB_DIR ${PROJECT_SOURCE_DIR}/build/web CACHE PATH
+    "The web build whose velortin.html the package carries")
+# The page comes from another build, which this one cannot make: say so at once.
+set(page ${VELORTIN_WEB_DIR}/velortin.html)
+if(NOT EXISTS ${page})
+  message(FATAL_ERROR "No ${page}: the package carries the web build's page. Build it first "
+    "(cmake --preset web && cmake --build --preset web --target velortin_html), or run "
+    "scripts/package.sh, which builds everything the package carries.")
+endif()
 find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
 find_program(MINGW_STRIP i686-w64-mingw32-strip REQUIRED)
@@ -53,11 +63,12 @@ foreach(size 32 48)
   list(APPEND icons ${png})
   install(FILES ${png} DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
-add_custom_target(package_files ALL DEPENDS ${man} ${doc} ${icons} ${gen}/velortin.exe)
+add_custom_target(package_files ALL DEPENDS ${man} ${doc} ${icons} ${gen}/velortin.exe ${page})
 
 install(TARGETS velortin-calc RUNTIME DESTINATION bin)
 install(PROGRAMS velortin.sh DESTINATION bin RENAME velortin)
 install(FILES ${gen}/velortin.exe DESTINATION lib/velortin)
+install(FILES ${page} DESTINATION share/velortin)
 install(FILES velortin.desktop DESTINATION share/applications)
 install(FILES ${man} DESTINATION share/man/man1)
 install(FILES ${doc} DESTINATION share/doc/velortin)
@@ -68,5 +79,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# wine32 runs the 32-bit program; Liberation Serif stands in for Times New Roman.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "wine, wine32, fonts-liberation | fonts-liberation2")
+# The launcher opens the page with xdg-open where Wine cannot run the window. wine32 runs
+# the 32-bit program and brings wine, the command, through its own Recommends; naming wine
+# here too would have apt install a 64-bit Wine of 1.4 GB on a system without i386, where
+# it cannot run the window. Liberation Serif stands in for Times New Roman, and notify-send
+# shows that the first start sets up Wine. Debian's Wine 8.0 is 8.0~repack, below 8.0.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "wine32 (>= 8.0~), fonts-liberation | fonts-liberation2, libnotify-bin")

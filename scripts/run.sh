@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs Velortin under Wine. With a display the window opens there;
-# without one it runs on a private virtual display, saves a screenshot and closes.
+# Sets up only what the window needs, builds it and runs it under Wine. With a display
+# the window opens there; without one it runs on a private virtual display, saves a
+# screenshot and closes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh window
 . scripts/wine-session.sh
 exe=build/win32/ui/velortin.exe
 

@@ -5,7 +5,7 @@
 # display, a short fuzzing run, and the four packages as users get them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh all
 
 jobs=$(nproc)
 log=$(mktemp)

@@ -5,7 +5,7 @@
 # velortin-calc.mjs, the command-line companion for Node 18 or later. Sets up first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh web
 cmake --preset web >/dev/null
 cmake --build --preset web -j "$(nproc)"
 ls -l build/web/velortin.html build/web/velortin-calc.mjs
