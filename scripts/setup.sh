@@ -22,7 +22,7 @@ packages=(
     fonts-wine fonts-liberation
     python3
     nsis lintian help2man zip unzip dpkg-dev man-db
-    emscripten chromium
+    emscripten chromium firefox-esr webkit2gtk-driver
 )
 
 missing=()
