@@ -38,7 +38,11 @@ function freePort() {
 // The driver on a free port with one MiniBrowser session; DISPLAY names the X server.
 export async function launch() {
   const port = await freePort();
-  const driver = spawn(DRIVER, [`--port=${port}`], { stdio: 'ignore' });
+  // Its own process group, so that MiniBrowser goes with it even when a test dies early.
+  const driver = spawn(DRIVER, [`--port=${port}`], { stdio: 'ignore', detached: true });
+  const end = () => { try { process.kill(-driver.pid); } catch { /* already gone */ } };
+  process.once('exit', end);
+  driver.unref();
   const base = `http://127.0.0.1:${port}`;
   async function call(method, path, body) {
     const response = await fetch(base + path, {
@@ -67,7 +71,7 @@ export async function launch() {
     async close() {
       await current?.close();
       await session('DELETE', '');
-      driver.kill();
+      end();
     },
   };
 }
