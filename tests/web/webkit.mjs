@@ -7,8 +7,8 @@ const DRIVER = '/usr/bin/WebKitWebDriver';
 const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 // WebDriver's codes for the named keys the tests press; any other key is its character.
-const KEYS = { Enter: '\uE007', Tab: '\uE004', Escape: '\uE00C', Backspace: '\uE003',
-               Control: '\uE009', ArrowUp: '\uE013', ArrowDown: '\uE015' };
+const KEYS = { Enter: '\uE007', Tab: '\uE004', Escape: '\uE00C', Control: '\uE009',
+               ArrowUp: '\uE013', ArrowDown: '\uE015' };
 
 // The driver reports no console messages, so the page keeps its own list from the moment it
 // has loaded: console errors, uncaught exceptions, requests its security policy blocked, and
@@ -48,11 +48,11 @@ export async function launch() {
     const response = await fetch(base + path, {
       method, body: JSON.stringify(body), headers: { 'content-type': 'application/json' } });
     const { value } = await response.json();
-    if (!response.ok) throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
+    if (!response.ok) throw new Error(`${method} ${path}: ${value.error}: ${value.message}`);
     return value;
   }
   for (let tries = 0; ; tries++) {
-    try { if ((await call('GET', '/status')).ready) break; } catch (e) { if (tries > 100) throw e; }
+    try { if ((await call('GET', '/status')).ready) break; } catch (e) { if (tries > 99) throw e; }
     await new Promise((done) => setTimeout(done, 50));
   }
   const { sessionId } = await call('POST', '/session', { capabilities: { alwaysMatch: {
