@@ -6,7 +6,8 @@
 # Chromium (with the browser tests' npm packages as their lock file pins them); package:
 # build the four packages and check them; test: the native builds' compilers, sanitizers,
 # fuzzer and libraries, Wine's 64-bit half for the tests' 64-bit prefix (a large download
-# that running the window does without), and xdotool for scripts/screenshots.sh.
+# that running the window does without), xdotool for scripts/screenshots.sh, and Firefox
+# and WebKitGTK's driver, in which the browser tests run the page beside Chromium.
 # Idempotent: when everything asked for is there it only checks and returns.
 set -euo pipefail
 
@@ -17,7 +18,7 @@ declare -A group=(
     [web]="cmake ninja-build python3 emscripten chromium"
     [package]="cmake ninja-build g++ nsis lintian help2man zip unzip dpkg-dev man-db"
     [test]="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev wine64
-            xdotool"
+            xdotool xvfb firefox-esr webkit2gtk-driver"
 )
 wanted=()
 for name in "${@:-all}"; do
@@ -63,7 +64,7 @@ if ! command -v npm >/dev/null; then
     $SUDO apt-get update -qq
     $SUDO apt-get install -y -qq --no-install-recommends nodejs npm >/dev/null
 fi
-# puppeteer-core drives the chromium above and downloads no browser of its own.
+# puppeteer-core drives Chromium and Firefox and downloads no browser of its own.
 web_tests="$(dirname "$0")/../tests/web"
 if ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.velortin-lock"; then
     echo "setup: installing the browser tests' npm packages"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up and runs every test: the native build under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the page and velortin-calc for Node against the native
-# build (the page in headless Chromium), the 32-bit Windows build under Wine on a virtual
-# display, a short fuzzing run, and the four packages as users get them.
+# build (the page in Chromium, Firefox and WebKit), the 32-bit Windows build under Wine
+# on a virtual display, a short fuzzing run, and the four packages as users get them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh all

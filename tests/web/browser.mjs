@@ -1,18 +1,27 @@
-// Debian's chromium, headless, on velortin.html: launching, the page's state read back, and
-// every request and console message watched.
+// velortin.html in the engine VELORTIN_ENGINE names (Debian's chromium by default,
+// firefox-esr, or WebKitGTK): launching, the page's state read back, and every request and
+// console message watched.
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import * as webkit from './webkit.mjs';
 
 export const PAGE = process.env.VELORTIN_PAGE || path.resolve('build/web/velortin.html');
 export const SEVEN = ['input_width', 'input_height', 'output_width', 'output_height',
                       'viewing_distance', 'scan_resolution', 'scan_pixels'];
 
-// Without the network flags this machine's closed network refuses the browser's own calls.
+export const ENGINE = process.env.VELORTIN_ENGINE || 'chromium';
+
+// Chromium over the DevTools protocol and Firefox over WebDriver BiDi, each headless with a
+// fresh profile; WebKit through its WebDriver (see webkit.mjs). Without the network flags
+// this machine's closed network refuses Chromium's own calls.
 export async function launch() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velortin-chromium-'));
-  const browser = await puppeteer.launch({
+  if (ENGINE === 'webkit') return webkit.launch();
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `velortin-${ENGINE}-`));
+  const browser = await puppeteer.launch(ENGINE === 'firefox' ? {
+    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile,
+  } : {
     executablePath: '/usr/bin/chromium', userDataDir: profile,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
@@ -29,6 +38,7 @@ export async function launch() {
 // A fresh page at url; problems collects every request that leaves the page and every
 // console error or uncaught exception.
 export async function open(browser, url = 'file://' + PAGE, problems = []) {
+  if (browser.open) return browser.open(url, problems);
   const page = await browser.newPage();
   const address = new URL(url);
   address.hash = '';
@@ -59,13 +69,17 @@ export function state(page) {
 // Chooses item index of a list with the keyboard, one arrow press per item on the way.
 export async function choose(page, selector, index) {
   await page.focus(selector);
-  const now = await page.$eval(selector, (e) => e.selectedIndex);
+  const now = await page.evaluate((s) => document.querySelector(s).selectedIndex, selector);
   for (let i = now; i !== index; i += index > now ? 1 : -1)
     await page.keyboard.press(index > now ? 'ArrowDown' : 'ArrowUp');
 }
 
-// Replaces a field's text as a user does: a triple click selects all of it, then typing.
+// Replaces a field's text as a user does: a click, Ctrl+A to select all of it, then typing.
+// Keys, unlike a triple click's selection, mean the same in every engine.
 export async function retype(page, selector, text) {
-  await page.click(selector, { count: 3 });
+  await page.click(selector);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('a');
+  await page.keyboard.up('Control');
   await page.keyboard.type(text);
 }

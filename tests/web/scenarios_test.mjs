@@ -48,8 +48,8 @@ test('the window scenarios on the page', async () => {
           assert.equal(got.message, 'Physical dimensions must be > 0.0', where);
         }
       }
-      assert.deepEqual(problems, [], scenario.name);
       await page.close();
+      assert.deepEqual(problems, [], scenario.name);
     }
   } finally {
     await browser.close();
