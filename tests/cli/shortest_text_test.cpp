@@ -1,0 +1,226 @@
+// The number texts of JSON and CSV: shortest, then nearest, against hand-worked values, a
+// slow reference built on printf and strtod, and the powers of ten in exact arithmetic.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli/shortest_text.h"
+#include "cli/ten_powers.h"
+#include "tests/core/double_bits.h"
+
+namespace {
+
+struct TextRow {
+    double value;
+    const char* text;
+};
+
+const TextRow HARD_ROWS[] = {
+    {5e-324, "5e-324"},  // 4.94e-324: 3e-324 to 7e-324 all read back, 5 is nearest
+    {1e-323, "1e-323"},  // 9.88e-324: 8e-324 reads back too, but is farther
+    {1.5e-323, "1.5e-323"},
+    {2.2250738585072014e-308, "2.2250738585072014e-308"},  // the least normal
+    {2.225073858507201e-308, "2.225073858507201e-308"},    // the greatest subnormal
+    {1.7976931348623157e308, "1.7976931348623157e+308"},
+    // Powers of two, whose neighbour below is half as far as the one above: the nearest
+    // 16 digits lie below (6.189700196426901e+26, 7.120236347223044e-307, ...) out of reach.
+    {0x1p89, "6.189700196426902e+26"},
+    {0x1p-1017, "7.120236347223045e-307"},
+    {0x1p-44, "5.684341886080802e-14"},
+    {0x1p-24, "5.960464477539063e-08"},
+    {0x1p53, "9007199254740992"},
+    {0x1p54, "18014398509481984"},
+    {0x1p56, "72057594037927940"},
+    {9007199254740993.0, "9007199254740992"},  // reads as 2^53
+    {0.1, "0.1"},
+    {0.3, "0.3"},
+    {1e23, "1e+23"},  // 9.9999999999999992e+22 to 17 digits
+    // Seventeenth digit 5: the exact value decides, not the 5.
+    {749.9471935077815, "749.9471935077815"},  // 749.94719350778154...
+    {758.4720160405305, "758.4720160405305"},  // 758.47201604053054...
+    {837.6316130143636, "837.6316130143636"},  // 837.63161301436355188...
+    {98.35685542114634, "98.35685542114634"},  // 98.356855421146335061...
+    // The layout: plain from 1e-4 to below 1e17, whole numbers as themselves.
+    {0.0001, "0.0001"},
+    {1e-5, "1e-05"},
+    {1e16, "10000000000000000"},
+    {1e17, "1e+17"},
+    {123456789012345.0, "123456789012345"},
+    {-2.5, "-2.5"},
+    {0.0, "0"},
+    {-0.0, "-0"},
+};
+
+TEST(ShortestText, HardCases)
+{
+    for (const TextRow& row : HARD_ROWS) {
+        char text[SHORTEST_TEXT_MAX];
+        int length = ShortestText(row.value, text);
+        EXPECT_STREQ(row.text, text) << "value " << DescribeDouble(row.value);
+        EXPECT_EQ((int)std::strlen(text), length) << text;
+    }
+}
+
+// Moves "d.ddde+XX" one unit of its last digit up or down. Below a power of ten the next
+// decimal down has n nines, a decade lower.
+void Step(char* text, int up)
+{
+    char* e = std::strchr(text, 'e');
+    int exponent = std::atoi(e + 1);
+    char* p = e;
+    while (--p >= text && (*p == '.' || *p == (up ? '9' : '0')))
+        if (*p != '.')
+            *p = up ? '0' : '9';
+    if (p >= text)
+        *p += up ? 1 : -1;
+    if (p < text || text[0] == '0') {
+        text[0] = up ? '1' : '9';
+        exponent += up ? 1 : -1;
+    }
+    std::snprintf(e, 8, "e%+03d", exponent);
+}
+
+// The slow way, into best: from 16 digits down while a text of that many reads back; at
+// each length printf's nearest, or if that misses, its neighbour on the value's other side.
+void Reference(double value, char* best)
+{
+    std::snprintf(best, 40, "%.16e", value);  // 17 digits always read back
+    for (int n = 16; n >= 1; n--) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.*e", n - 1, value);
+        double back = std::strtod(text, nullptr);
+        if (back != value) {
+            Step(text, back < value);
+            if (std::strtod(text, nullptr) != value)
+                break;
+        }
+        std::memcpy(best, text, sizeof text);
+    }
+}
+
+// A decimal text as its significant digits and the exponent of the first: "0.025" and
+// "2.50e-02" are both "25e-2".
+void Canonical(const char* text, char* out)
+{
+    char digits[40];
+    int n = 0, point = -1, first = -1, last = 0;
+    const char* p = text;
+    for (; *p && *p != 'e'; p++) {
+        if (*p == '.') {
+            point = n;
+        } else if (*p != '-') {
+            if (*p != '0' && first < 0)
+                first = n;
+            if (*p != '0')
+                last = n;
+            digits[n++] = *p;
+        }
+    }
+    if (first < 0) {
+        std::strcpy(out, "0");
+        return;
+    }
+    int exponent = (point < 0 ? n : point) - first - 1 + (*p ? std::atoi(p + 1) : 0);
+    std::snprintf(out, 48, "%.*se%d", last + 1 - first, digits + first, exponent);
+}
+
+TEST(ShortestText, MatchesTheSlowWay)
+{
+    // Under Wine the C library's conversions are slower: a smaller sample there.
+#ifdef _WIN32
+    const int count = 300000;
+#else
+    const int count = 2000000;
+#endif
+    std::mt19937_64 random(20240522);
+    for (int i = 0; i < count; i++) {
+        // Random bits, every power of two, the least subnormals and some short decimals.
+        uint64_t bits = random() >> 1;
+        if (i < 2046)
+            bits = (uint64_t)(i + 1) << 52;
+        else if (i < 6000)
+            bits = (uint64_t)(i - 2046);
+        else if (i % 16 == 0)
+            bits = DoubleBits((double)(bits % 100000) * 1e-3);
+        if ((bits >> 52) == 0x7ff)
+            continue;
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        char text[SHORTEST_TEXT_MAX];
+        ShortestText(value, text);
+        char expected[40], wanted[48], got[48];
+        Reference(value, expected);
+        Canonical(expected, wanted);
+        Canonical(text, got);
+        ASSERT_STREQ(wanted, got) << DescribeDouble(value) << ": expected " << expected
+                                  << ", got " << text;
+    }
+}
+
+// Whole numbers of 32-bit words, least significant first.
+typedef std::vector<uint32_t> Big;
+
+// x 2^twos 10^tens
+Big Scaled(Big x, int twos, int tens)
+{
+    for (int i = 0; i < twos + tens; i++) {
+        uint64_t carry = 0;
+        for (uint32_t& word : x) {
+            carry += (uint64_t)word * (i < twos ? 2 : 10);
+            word = (uint32_t)carry;
+            carry >>= 32;
+        }
+        if (carry)
+            x.push_back((uint32_t)carry);
+    }
+    return x;
+}
+
+Big Sum(Big a, const Big& b)
+{
+    a.resize(std::max(a.size(), b.size()) + 1);
+    uint64_t carry = 0;
+    for (size_t i = 0; i < a.size(); i++) {
+        carry += (uint64_t)a[i] + (i < b.size() ? b[i] : 0);
+        a[i] = (uint32_t)carry;
+        carry >>= 32;
+    }
+    return a;
+}
+
+int Less(Big a, Big b)
+{
+    while (!a.empty() && a.back() == 0)
+        a.pop_back();
+    while (!b.empty() && b.back() == 0)
+        b.pop_back();
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    for (size_t i = a.size(); i-- > 0;)
+        if (a[i] != b[i])
+            return a[i] < b[i];
+    return 0;
+}
+
+TEST(TenPower, IsOneMoreThanTheFloor)
+{
+    for (int e = TEN_POWER_MIN; e <= TEN_POWER_MAX; e++) {
+        uint64_t high, low;
+        TenPower(e, &high, &low);
+        // g = high 2^63 + low must be floor(10^e 2^-r) + 1: with 10^e 2^-r = n / d,
+        // n < g d <= n + d.
+        Big g = Sum(Scaled({(uint32_t)high, (uint32_t)(high >> 32)}, 63, 0),
+                    {(uint32_t)low, (uint32_t)(low >> 32)});
+        int r = FloorLog2Pow10(e) - 125;
+        Big n = Scaled({1}, r < 0 ? -r : 0, e > 0 ? e : 0);
+        Big d = Scaled({1}, r > 0 ? r : 0, e < 0 ? -e : 0);
+        Big gd = Scaled(g, r > 0 ? r : 0, e < 0 ? -e : 0);
+        EXPECT_TRUE(Less(n, gd) && !Less(Sum(n, d), gd)) << "10^" << e;
+    }
+}
+
+}  // namespace
