@@ -1,5 +1,6 @@
 // The number texts of JSON and CSV: shortest, then nearest, against hand-worked values, a
 // slow reference built on printf and strtod, and the powers of ten in exact arithmetic.
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,22 +85,43 @@ void Step(char* text, int up)
     std::snprintf(e, 8, "e%+03d", exponent);
 }
 
+// Reads a text back into *back; returns 0 if unsure. MinGW's strtod and from_chars each
+// misread some texts next to a rounding interval's edge (2.845131199340899e-160 as 2^-530,
+// 4.646057234203914e+23 as the double above it): there only where the two agree counts.
+int ReadBack(const char* text, double* back)
+{
+    *back = std::strtod(text, nullptr);
+#ifdef _WIN32
+    double other = 0;
+    std::from_chars(text, text + std::strlen(text), other);
+    return other == *back;
+#else
+    return 1;
+#endif
+}
+
 // The slow way, into best: from 16 digits down while a text of that many reads back; at
 // each length printf's nearest, or if that misses, its neighbour on the value's other side.
-void Reference(double value, char* best)
+// Returns 0 where a read back was unsure.
+int Reference(double value, char* best)
 {
     std::snprintf(best, 40, "%.16e", value);  // 17 digits always read back
     for (int n = 16; n >= 1; n--) {
         char text[40];
         std::snprintf(text, sizeof text, "%.*e", n - 1, value);
-        double back = std::strtod(text, nullptr);
+        double back;
+        if (!ReadBack(text, &back))
+            return 0;
         if (back != value) {
             Step(text, back < value);
-            if (std::strtod(text, nullptr) != value)
+            if (!ReadBack(text, &back))
+                return 0;
+            if (back != value)
                 break;
         }
         std::memcpy(best, text, sizeof text);
     }
+    return 1;
 }
 
 // A decimal text as its significant digits and the exponent of the first: "0.025" and
@@ -137,6 +159,7 @@ TEST(ShortestText, MatchesTheSlowWay)
     const int count = 2000000;
 #endif
     std::mt19937_64 random(20240522);
+    int unsure = 0;
     for (int i = 0; i < count; i++) {
         // Random bits, every power of two, the least subnormals and some short decimals.
         uint64_t bits = random() >> 1;
@@ -153,12 +176,16 @@ TEST(ShortestText, MatchesTheSlowWay)
         char text[SHORTEST_TEXT_MAX];
         ShortestText(value, text);
         char expected[40], wanted[48], got[48];
-        Reference(value, expected);
+        if (!Reference(value, expected)) {
+            unsure++;
+            continue;
+        }
         Canonical(expected, wanted);
         Canonical(text, got);
         ASSERT_STREQ(wanted, got) << DescribeDouble(value) << ": expected " << expected
                                   << ", got " << text;
     }
+    EXPECT_LT(unsure, count / 1000) << "values the C library's readers disagree on";
 }
 
 // Whole numbers of 32-bit words, least significant first.
