@@ -7,30 +7,80 @@
 
 #include "cli/ten_powers.h"
 
-// Writes digits[0..n) (a decimal point after the first) times 10^exponent in the form of
-// printf's "%.17g": plain for exponents from -4 to 16, else with an exponent; no trailing
-// zeros. Returns the length.
-static int GeneralText(const char* digits, int n, int exponent, int negative, char* out)
+namespace {
+
+struct DigitPairs {
+    char c[200];  // "00" to "99"
+};
+
+constexpr DigitPairs MakeDigitPairs()
 {
-    while (n > 1 && digits[n - 1] == '0')
-        n--;
+    DigitPairs pairs = {};
+    for (int i = 0; i < 100; i++) {
+        pairs.c[2 * i] = (char)('0' + i / 10);
+        pairs.c[2 * i + 1] = (char)('0' + i % 10);
+    }
+    return pairs;
+}
+
+constexpr DigitPairs PAIRS = MakeDigitPairs();
+
+struct TenPowers {
+    uint64_t p[20];  // 10^0 to 10^19
+};
+
+constexpr TenPowers MakeTenPowers()
+{
+    TenPowers tens = {};
+    tens.p[0] = 1;
+    for (int i = 1; i < 20; i++)
+        tens.p[i] = tens.p[i - 1] * 10;
+    return tens;
+}
+
+constexpr TenPowers TENS = MakeTenPowers();
+
+// Writes the decimal digits of f so that they end at end, two at a time, and eight at a time
+// in 32 bits, which the 32-bit builds divide without a library call.
+void PutDigits(uint64_t f, char* end)
+{
+    while (f >= 100000000) {
+        uint32_t low = (uint32_t)(f % 100000000);
+        f /= 100000000;
+        for (int i = 0; i < 4; i++, low /= 100) {
+            end -= 2;
+            std::memcpy(end, &PAIRS.c[low % 100 * 2], 2);
+        }
+    }
+    uint32_t high = (uint32_t)f;
+    for (; high >= 100; high /= 100) {
+        end -= 2;
+        std::memcpy(end, &PAIRS.c[high % 100 * 2], 2);
+    }
+    if (high >= 10)
+        std::memcpy(end - 2, &PAIRS.c[high * 2], 2);
+    else
+        end[-1] = (char)('0' + high);
+}
+
+// Writes f 10^k, f without trailing zeros, in the form of printf's "%.17g": plain for
+// exponents from -4 to 16, else with an exponent of at least two digits. Returns the length.
+int GeneralText(uint64_t f, int k, int negative, char* out)
+{
+    // The count of digits from the count of bits: 1233 / 4096 is just over log10(2).
+    int bits = 64 - __builtin_clzll(f | 1);
+    int n = ((bits * 1233) >> 12) + 1;
+    n -= (f | 1) < TENS.p[n - 1];
+    int exponent = k + n - 1;
     char* p = out;
     if (negative)
         *p++ = '-';
-    int plain = exponent >= -4 && exponent < 17;
-    int point = plain ? exponent + 1 : 1;  // digits before the decimal point
-    if (point <= 0) {
-        *p++ = '0';
-        *p++ = '.';
-        for (int i = point; i < 0; i++)
-            *p++ = '0';
-    }
-    for (int i = 0; i < n || i < point; i++) {
-        if (i == point && point > 0)
-            *p++ = '.';
-        *p++ = i < n ? digits[i] : '0';
-    }
-    if (!plain) {
+    if (exponent < -4 || exponent > 16) {
+        // The first digit moves ahead of the point.
+        PutDigits(f, p + n + 1);
+        p[0] = p[1];
+        p[1] = '.';
+        p += n > 1 ? n + 1 : 1;
         int magnitude = exponent < 0 ? -exponent : exponent;
         *p++ = 'e';
         *p++ = exponent < 0 ? '-' : '+';
@@ -38,6 +88,25 @@ static int GeneralText(const char* digits, int n, int exponent, int negative, ch
             *p++ = (char)('0' + magnitude / 100);
         *p++ = (char)('0' + magnitude / 10 % 10);
         *p++ = (char)('0' + magnitude % 10);
+    } else if (exponent < 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = exponent + 1; i < 0; i++)
+            *p++ = '0';
+        PutDigits(f, p + n);
+        p += n;
+    } else if (exponent >= n - 1) {
+        PutDigits(f, p + n);
+        p += n;
+        for (int i = n - 1; i < exponent; i++)
+            *p++ = '0';
+    } else {
+        // The whole part's digits move ahead of the point.
+        PutDigits(f, p + n + 1);
+        for (int i = 0; i <= exponent; i++)
+            p[i] = p[i + 1];
+        p[exponent + 1] = '.';
+        p += n + 1;
     }
     *p = 0;
     return (int)(p - out);
@@ -47,7 +116,7 @@ static int GeneralText(const char* digits, int n, int exponent, int negative, ch
 // the fraction is not zero. The fraction is judged on its bits down to 2^-63: the excess
 // of g over the true power of ten stays below those, and no double's scaled value that is
 // not a whole number comes that close to one (Giulietti's Schubfach paper).
-static uint64_t RoundToOdd(uint64_t g1, uint64_t g0, uint64_t cp)
+uint64_t RoundToOdd(uint64_t g1, uint64_t g0, uint64_t cp)
 {
     uint64_t ignored, y0;
     uint64_t x1 = MultiplyHigh(g0, cp, &ignored);
@@ -62,7 +131,7 @@ static uint64_t RoundToOdd(uint64_t g1, uint64_t g0, uint64_t cp)
 // most one multiple of 10, which if there is one is the shortest, and otherwise the
 // shortest are the whole numbers in it, of which the nearer of the two either side of
 // c 2^q is wanted.
-static int ShortestDecimal(uint64_t c, int q, uint64_t* f)
+int ShortestDecimal(uint64_t c, int q, uint64_t* f)
 {
     // Quantities scaled by 4 so the interval's ends are whole numbers. Below the powers of
     // two the doubles lie twice as close, and so does the interval's lower end; with an odd
@@ -102,6 +171,8 @@ static int ShortestDecimal(uint64_t c, int q, uint64_t* f)
     return k;
 }
 
+}  // namespace
+
 int ShortestText(double value, char* out)
 {
     uint64_t bits;
@@ -121,19 +192,9 @@ int ShortestText(double value, char* out)
         f = c >> -q;
     else if (c)
         k = ShortestDecimal(c, q, &f);
-    // Eight digits at a time in 32 bits, which the 32-bit builds divide without a library call.
-    char digits[24];
-    char* p = digits + sizeof digits;
-    while (f >= 100000000) {
-        uint32_t low = (uint32_t)(f % 100000000);
-        f /= 100000000;
-        for (int i = 0; i < 8; i++, low /= 10)
-            *--p = (char)('0' + low % 10);
+    while (f >= 10 && f % 10 == 0) {
+        f /= 10;
+        k++;
     }
-    uint32_t high = (uint32_t)f;
-    do
-        *--p = (char)('0' + high % 10);
-    while (high /= 10);
-    int n = (int)(digits + sizeof digits - p);
-    return GeneralText(p, n, k + n - 1, negative, out);
+    return GeneralText(f, k, negative, out);
 }
