@@ -1,5 +1,6 @@
 // The number texts of JSON and CSV: shortest, then nearest, against hand-worked values, a
 // slow reference built on printf and strtod, and the powers of ten in exact arithmetic.
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -131,25 +132,23 @@ int Reference(double value, char* best)
 void Canonical(const char* text, char* out)
 {
     char digits[40];
-    int n = 0, point = -1, first = -1, last = 0;
+    int n = 0, seen = 0, point = -1, first = 0;
     const char* p = text;
     for (; *p && *p != 'e'; p++) {
         if (*p == '.') {
-            point = n;
+            point = seen;
         } else if (*p != '-') {
-            if (*p != '0' && first < 0)
-                first = n;
-            if (*p != '0')
-                last = n;
-            digits[n++] = *p;
+            if (n == 0 && *p != '0')
+                first = seen;
+            if (n > 0 || *p != '0')
+                digits[n++] = *p;
+            seen++;
         }
     }
-    if (first < 0) {
-        std::strcpy(out, "0");
-        return;
-    }
-    int exponent = (point < 0 ? n : point) - first - 1 + (*p ? std::atoi(p + 1) : 0);
-    std::snprintf(out, 48, "%.*se%d", last + 1 - first, digits + first, exponent);
+    while (n > 0 && digits[n - 1] == '0')
+        n--;
+    int exponent = (point < 0 ? seen : point) - first - 1 + (*p ? std::atoi(p + 1) : 0);
+    std::snprintf(out, 48, "%.*se%d", n, digits, n ? exponent : 0);
 }
 
 TEST(ShortestText, MatchesTheSlowWay)
@@ -209,30 +208,21 @@ Big Scaled(Big x, int twos, int tens)
     return x;
 }
 
-Big Sum(Big a, const Big& b)
+// high 2^63 + low
+Big Words(uint64_t high, uint64_t low)
 {
-    a.resize(std::max(a.size(), b.size()) + 1);
-    uint64_t carry = 0;
-    for (size_t i = 0; i < a.size(); i++) {
-        carry += (uint64_t)a[i] + (i < b.size() ? b[i] : 0);
-        a[i] = (uint32_t)carry;
-        carry >>= 32;
-    }
-    return a;
+    return {(uint32_t)low, (uint32_t)(low >> 32 | high << 31), (uint32_t)(high >> 1),
+            (uint32_t)(high >> 33)};
 }
 
 int Less(Big a, Big b)
 {
-    while (!a.empty() && a.back() == 0)
-        a.pop_back();
-    while (!b.empty() && b.back() == 0)
-        b.pop_back();
+    for (Big* x : {&a, &b})
+        while (!x->empty() && x->back() == 0)
+            x->pop_back();
     if (a.size() != b.size())
         return a.size() < b.size();
-    for (size_t i = a.size(); i-- > 0;)
-        if (a[i] != b[i])
-            return a[i] < b[i];
-    return 0;
+    return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
 }
 
 TEST(TenPower, IsOneMoreThanTheFloor)
@@ -241,14 +231,13 @@ TEST(TenPower, IsOneMoreThanTheFloor)
         uint64_t high, low;
         TenPower(e, &high, &low);
         // g = high 2^63 + low must be floor(10^e 2^-r) + 1: with 10^e 2^-r = n / d,
-        // n < g d <= n + d.
-        Big g = Sum(Scaled({(uint32_t)high, (uint32_t)(high >> 32)}, 63, 0),
-                    {(uint32_t)low, (uint32_t)(low >> 32)});
-        int r = FloorLog2Pow10(e) - 125;
+        // (g - 1) d <= n < g d.
+        Big less = low ? Words(high, low - 1) : Words(high - 1, (1ull << 63) - 1);
+        int r = FloorLog2Pow10(e) - 125, twos = r > 0 ? r : 0, tens = e < 0 ? -e : 0;
         Big n = Scaled({1}, r < 0 ? -r : 0, e > 0 ? e : 0);
-        Big d = Scaled({1}, r > 0 ? r : 0, e < 0 ? -e : 0);
-        Big gd = Scaled(g, r > 0 ? r : 0, e < 0 ? -e : 0);
-        EXPECT_TRUE(Less(n, gd) && !Less(Sum(n, d), gd)) << "10^" << e;
+        EXPECT_TRUE(!Less(n, Scaled(less, twos, tens)) &&
+                    Less(n, Scaled(Words(high, low), twos, tens)))
+            << "10^" << e;
     }
 }
 
