@@ -67,7 +67,8 @@ void PutDigits(uint64_t f, char* end)
 // exponents from -4 to 16, else with an exponent of at least two digits. Returns the length.
 int GeneralText(uint64_t f, int k, int negative, char* out)
 {
-    // The count of digits from the count of bits: 1233 / 4096 is just over log10(2).
+    // The count of digits that many bits can have at most (1233 / 4096 is log10(2) to four
+    // places), less one when f falls short of it.
     int bits = 64 - __builtin_clzll(f | 1);
     int n = ((bits * 1233) >> 12) + 1;
     n -= (f | 1) < TENS.p[n - 1];
