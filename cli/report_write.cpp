@@ -83,26 +83,29 @@ char* JsonPiece(char* p, const char** text)
 {
     static const char HEX[] = "0123456789abcdef";
     const unsigned char* s = (const unsigned char*)*text;
-    for (int used = 0; *s && used < TEXT_PIECE;) {
-        int n = *s < 0x80 ? 1 : Utf8Length(s);
-        if (*s >= 0x20 && *s != '"' && *s != '\\' && n) {
-            used += n;
+    int left = TEXT_PIECE;
+    while (*s && left > 0) {
+        // Printable ASCII, the common case, as it is.
+        for (; *s >= 0x20 && *s < 0x80 && *s != '"' && *s != '\\' && left > 0; left--)
+            *p++ = (char)*s++;
+        int n = *s >= 0x80 ? Utf8Length(s) : 0;
+        left -= n;
+        if (n) {
             while (n--)
                 *p++ = (char)*s++;
-            continue;
+        } else if (*s && left-- > 0) {
+            *p++ = '\\';
+            if (*s < 0x20 || *s >= 0x80) {
+                *p++ = 'u';
+                *p++ = '0';
+                *p++ = '0';
+                *p++ = HEX[*s >> 4];
+                *p++ = HEX[*s & 15];
+            } else {
+                *p++ = (char)*s;
+            }
+            s++;
         }
-        *p++ = '\\';
-        if (*s < 0x20 || *s >= 0x80) {
-            *p++ = 'u';
-            *p++ = '0';
-            *p++ = '0';
-            *p++ = HEX[*s >> 4];
-            *p++ = HEX[*s & 15];
-        } else {
-            *p++ = (char)*s;
-        }
-        s++;
-        used++;
     }
     *text = (const char*)s;
     return p;
