@@ -23,8 +23,7 @@ struct TextRow {
 
 const TextRow HARD_ROWS[] = {
     {5e-324, "5e-324"},  // 4.94e-324: 3e-324 to 7e-324 all read back, 5 is nearest
-    {1e-323, "1e-323"},  // 9.88e-324: 8e-324 reads back too, but is farther
-    {1.5e-323, "1.5e-323"},
+    {1e-323, "1e-323"},  // 9.88e-324: 9e-324 reads back too, but is farther
     {2.2250738585072014e-308, "2.2250738585072014e-308"},  // the least normal
     {2.225073858507201e-308, "2.225073858507201e-308"},    // the greatest subnormal
     {1.7976931348623157e308, "1.7976931348623157e+308"},
@@ -33,7 +32,6 @@ const TextRow HARD_ROWS[] = {
     {0x1p89, "6.189700196426902e+26"},
     {0x1p-1017, "7.120236347223045e-307"},
     {0x1p-44, "5.684341886080802e-14"},
-    {0x1p-24, "5.960464477539063e-08"},
     {0x1p53, "9007199254740992"},
     {0x1p54, "18014398509481984"},
     {0x1p56, "72057594037927940"},
@@ -174,9 +172,8 @@ TEST(ShortestText, MatchesTheSlowWay)
             continue;
         double value;
         std::memcpy(&value, &bits, sizeof value);
-        char text[SHORTEST_TEXT_MAX];
+        char text[SHORTEST_TEXT_MAX], expected[40], wanted[48], got[48];
         ShortestText(value, text);
-        char expected[40], wanted[48], got[48];
         if (!Reference(value, expected)) {
             unsure++;
             continue;
@@ -215,11 +212,9 @@ Big Words(uint64_t high, uint64_t low)
             (uint32_t)(high >> 33)};
 }
 
-int Less(Big a, Big b)
+// Of two without leading zero words, whether a is the smaller.
+int Less(const Big& a, const Big& b)
 {
-    for (Big* x : {&a, &b})
-        while (!x->empty() && x->back() == 0)
-            x->pop_back();
     if (a.size() != b.size())
         return a.size() < b.size();
     return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
