@@ -40,10 +40,36 @@ int InRun(const ReportColumns* columns, int key)
     return 1;
 }
 
-// Each key and value goes straight into the buffer's room for a piece: the punctuation, the
-// key and a number, or up to TEXT_PIECE bytes of a text escaped (at most 6 bytes for one),
-// the rest of a longer text in further pieces.
-enum { TEXT_PIECE = 128, PIECE = 64 + 6 * (TEXT_PIECE + 4) };
+// A JSON or CSV line goes straight into room reserved in the buffer, a piece at a time: the
+// punctuation, the key and a number, or up to TEXT_PIECE bytes of a text escaped (at most 6
+// bytes for one), the rest of a longer text in further pieces.
+enum { TEXT_PIECE = 128, PIECE = 64 + 6 * (TEXT_PIECE + 4), ROOM = 4 * PIECE };
+
+struct Room {
+    OutBuffer* out;
+    char* start;  // of the room reserved
+    char* p;      // where the next byte goes
+};
+
+void OpenRoom(Room* room, OutBuffer* out)
+{
+    room->out = out;
+    room->start = room->p = OutReserve(out, ROOM);
+}
+
+void CloseRoom(Room* room)
+{
+    OutCommit(room->out, (size_t)(room->p - room->start));
+}
+
+// Room for one more piece: what is written is committed and fresh room reserved when short.
+void Ensure(Room* room)
+{
+    if (room->p - room->start > ROOM - PIECE) {
+        CloseRoom(room);
+        OpenRoom(room, room->out);
+    }
+}
 
 char* Copy(char* p, const char* text)
 {
@@ -125,29 +151,26 @@ char* CsvPiece(char* p, const char** text)
     return p;
 }
 
-// Writes the piece from start to p, and with a text left over, the text in further pieces
-// and then close. Returns the end of the last piece, still to be committed.
-char* PutText(OutBuffer* out, char* start, char* p, const char* text,
-              char* (*piece)(char*, const char**), const char* close, char** last)
+// Writes text a piece at a time.
+void PutText(Room* room, const char* text, char* (*piece)(char*, const char**))
 {
-    p = piece(p, &text);
+    room->p = piece(room->p, &text);
     while (*text) {
-        OutCommit(out, (size_t)(p - start));
-        start = OutReserve(out, PIECE);
-        p = piece(start, &text);
+        Ensure(room);
+        room->p = piece(room->p, &text);
     }
-    *last = start;
-    return Copy(p, close);
 }
 
 void WriteJson(OutBuffer* out, const Report* r)
 {
+    Room room;
+    OpenRoom(&room, out);
     char separator = '{';
     for (int key = 0; key < KEY_COUNT; key++) {
         if (!r->has[key])
             continue;
-        char* start = OutReserve(out, PIECE);
-        char* p = start;
+        Ensure(&room);
+        char* p = room.p;
         *p++ = separator;
         *p++ = '"';
         p = Copy(p, REPORT_KEYS[key]);
@@ -155,39 +178,48 @@ void WriteJson(OutBuffer* out, const Report* r)
         *p++ = ':';
         separator = ',';
         if (IsNumberKey(key)) {
-            p = Number(p, r->number[key], "null");
-        } else {
-            *p++ = '"';
-            p = PutText(out, start, p, r->text[key], JsonPiece, "\"", &start);
+            room.p = Number(p, r->number[key], "null");
+            continue;
         }
-        OutCommit(out, (size_t)(p - start));
+        *p++ = '"';
+        room.p = p;
+        PutText(&room, r->text[key], JsonPiece);
+        *room.p++ = '"';
     }
-    Put(out, "}\n");
+    Ensure(&room);
+    room.p = Copy(room.p, "}\n");
+    CloseRoom(&room);
 }
 
 // RFC 4180: a cell with a comma, a quote or a line end is quoted.
 void WriteCsv(OutBuffer* out, const ReportColumns* columns, const Report* r)
 {
+    Room room;
+    OpenRoom(&room, out);
     int first = 1;
     for (int key = 0; key < KEY_COUNT; key++) {
         if (!InRun(columns, key))
             continue;
-        char* start = OutReserve(out, PIECE);
-        char* p = start;
+        Ensure(&room);
         if (!first)
-            *p++ = ',';
+            *room.p++ = ',';
         first = 0;
-        if (r->has[key] && IsNumberKey(key)) {
-            p = Number(p, r->number[key], "");
-        } else if (r->has[key]) {
-            int quoted = std::strpbrk(r->text[key], ",\"\r\n") != nullptr;
-            if (quoted)
-                *p++ = '"';
-            p = PutText(out, start, p, r->text[key], CsvPiece, quoted ? "\"" : "", &start);
+        if (!r->has[key])
+            continue;
+        if (IsNumberKey(key)) {
+            room.p = Number(room.p, r->number[key], "");
+            continue;
         }
-        OutCommit(out, (size_t)(p - start));
+        int quoted = std::strpbrk(r->text[key], ",\"\r\n") != nullptr;
+        if (quoted)
+            *room.p++ = '"';
+        PutText(&room, r->text[key], CsvPiece);
+        if (quoted)
+            *room.p++ = '"';
     }
-    Put(out, "\r\n");
+    Ensure(&room);
+    room.p = Copy(room.p, "\r\n");
+    CloseRoom(&room);
 }
 
 // The seven texts as a batch has always written them, then the texts of the groups.
