@@ -38,15 +38,50 @@ int InRun(const ReportColumns* columns, int key)
     return 1;
 }
 
-// Shortest text that reads back as the same double; JSON has no infinity or NaN.
-void PutNumber(OutBuffer* out, double value, const char* nonFinite)
+// A JSON or CSV line goes straight into room reserved in the buffer, a piece at a time: the
+// punctuation, the key and a number, or up to TEXT_PIECE bytes of a text escaped (at most 6
+// bytes for one), the rest of a longer text in further pieces.
+enum { TEXT_PIECE = 128, PIECE = 64 + 6 * (TEXT_PIECE + 4), ROOM = 4 * PIECE };
+
+struct Room {
+    OutBuffer* out;
+    char* start;  // of the room reserved
+    char* p;      // where the next byte goes
+};
+
+void OpenRoom(Room* room, OutBuffer* out)
 {
-    if (!std::isfinite(value)) {
-        Put(out, nonFinite);
-        return;
+    room->out = out;
+    room->start = room->p = OutReserve(out, ROOM);
+}
+
+void CloseRoom(Room* room)
+{
+    OutCommit(room->out, (size_t)(room->p - room->start));
+}
+
+// Room for one more piece: what is written is committed and fresh room reserved when short.
+void Ensure(Room* room)
+{
+    if (room->p - room->start > ROOM - PIECE) {
+        CloseRoom(room);
+        OpenRoom(room, room->out);
     }
-    char text[SHORTEST_TEXT_MAX];
-    OutWrite(out, text, (size_t)ShortestText(value, text));
+}
+
+char* Copy(char* p, const char* text)
+{
+    while (*text)
+        *p++ = *text++;
+    return p;
+}
+
+// Shortest text that reads back as the same double; JSON has no infinity or NaN.
+char* Number(char* p, double value, const char* nonFinite)
+{
+    if (!std::isfinite(value))
+        return Copy(p, nonFinite);
+    return p + ShortestText(value, p);
 }
 
 // Length of the valid UTF-8 sequence at p (no overlong forms, surrogates or code points
@@ -65,86 +100,124 @@ int Utf8Length(const unsigned char* p)
     return n;
 }
 
-// A byte outside valid UTF-8 is written as the character of its Latin-1 reading.
-void PutJsonString(OutBuffer* out, const char* text)
+// Escapes *text into p for a JSON string until its end or TEXT_PIECE bytes of it, whole
+// UTF-8 sequences at a time, and moves *text past them. A byte outside valid UTF-8 is
+// written as the character of its Latin-1 reading.
+char* JsonPiece(char* p, const char** text)
 {
     static const char HEX[] = "0123456789abcdef";
-    const unsigned char* p = (const unsigned char*)text;
-    OutWrite(out, "\"", 1);
-    while (*p) {
-        const unsigned char* run = p;
-        int n = 0;
-        while (*p >= 0x20 && *p != '"' && *p != '\\' && (*p < 0x80 || (n = Utf8Length(p))))
-            p += *p < 0x80 ? 1 : n;
-        OutWrite(out, run, (size_t)(p - run));
-        if (!*p)
-            break;
-        char escape[6] = {'\\', (char)*p, 0, 0, 0, 0};
-        size_t length = 2;
-        if (*p < 0x20 || *p >= 0x80) {
-            escape[1] = 'u';
-            escape[2] = escape[3] = '0';
-            escape[4] = HEX[*p >> 4];
-            escape[5] = HEX[*p & 15];
-            length = 6;
+    const unsigned char* s = (const unsigned char*)*text;
+    int left = TEXT_PIECE;
+    while (*s && left > 0) {
+        // Printable ASCII, the common case, as it is.
+        for (; *s >= 0x20 && *s < 0x80 && *s != '"' && *s != '\\' && left > 0; left--)
+            *p++ = (char)*s++;
+        int n = *s >= 0x80 ? Utf8Length(s) : 0;
+        left -= n;
+        if (n) {
+            while (n--)
+                *p++ = (char)*s++;
+        } else if (*s && left-- > 0) {
+            *p++ = '\\';
+            if (*s < 0x20 || *s >= 0x80) {
+                *p++ = 'u';
+                *p++ = '0';
+                *p++ = '0';
+                *p++ = HEX[*s >> 4];
+                *p++ = HEX[*s & 15];
+            } else {
+                *p++ = (char)*s;
+            }
+            s++;
         }
-        OutWrite(out, escape, length);
-        p++;
     }
-    OutWrite(out, "\"", 1);
+    *text = (const char*)s;
+    return p;
 }
 
-void PutCsvCell(OutBuffer* out, const char* text)
+// Copies *text into p until its end or TEXT_PIECE bytes of it, each quote twice, and moves
+// *text past them.
+char* CsvPiece(char* p, const char** text)
 {
-    if (!std::strpbrk(text, ",\"\r\n")) {
-        Put(out, text);
-        return;
+    const char* s = *text;
+    for (int used = 0; *s && used < TEXT_PIECE; used++) {
+        if (*s == '"')
+            *p++ = '"';
+        *p++ = *s++;
     }
-    // Each quote inside is doubled: written once with the run before it and once more.
-    OutWrite(out, "\"", 1);
-    for (const char* quote; (quote = std::strchr(text, '"')); text = quote) {
-        quote++;
-        OutWrite(out, text, (size_t)(quote - text));
-        OutWrite(out, "\"", 1);
+    *text = s;
+    return p;
+}
+
+// Writes text a piece at a time.
+void PutText(Room* room, const char* text, char* (*piece)(char*, const char**))
+{
+    room->p = piece(room->p, &text);
+    while (*text) {
+        Ensure(room);
+        room->p = piece(room->p, &text);
     }
-    Put(out, text);
-    OutWrite(out, "\"", 1);
 }
 
 void WriteJson(OutBuffer* out, const Report* r)
 {
-    const char* separator = "{\"";
+    Room room;
+    OpenRoom(&room, out);
+    char separator = '{';
     for (int key = 0; key < KEY_COUNT; key++) {
         if (!r->has[key])
             continue;
-        OutWrite(out, separator, 2);
-        Put(out, REPORT_KEYS[key]);
-        OutWrite(out, "\":", 2);
-        separator = ",\"";
-        if (IsNumberKey(key))
-            PutNumber(out, r->number[key], "null");
-        else
-            PutJsonString(out, r->text[key]);
+        Ensure(&room);
+        char* p = room.p;
+        *p++ = separator;
+        *p++ = '"';
+        p = Copy(p, REPORT_KEYS[key]);
+        *p++ = '"';
+        *p++ = ':';
+        separator = ',';
+        if (IsNumberKey(key)) {
+            room.p = Number(p, r->number[key], "null");
+            continue;
+        }
+        *p++ = '"';
+        room.p = p;
+        PutText(&room, r->text[key], JsonPiece);
+        *room.p++ = '"';
     }
-    Put(out, "}\n");
+    Ensure(&room);
+    room.p = Copy(room.p, "}\n");
+    CloseRoom(&room);
 }
 
+// RFC 4180: a cell with a comma, a quote or a line end is quoted.
 void WriteCsv(OutBuffer* out, const ReportColumns* columns, const Report* r)
 {
-    const char* separator = "";
+    Room room;
+    OpenRoom(&room, out);
+    int first = 1;
     for (int key = 0; key < KEY_COUNT; key++) {
         if (!InRun(columns, key))
             continue;
-        Put(out, separator);
-        separator = ",";
+        Ensure(&room);
+        if (!first)
+            *room.p++ = ',';
+        first = 0;
         if (!r->has[key])
             continue;
-        if (IsNumberKey(key))
-            PutNumber(out, r->number[key], "");
-        else
-            PutCsvCell(out, r->text[key]);
+        if (IsNumberKey(key)) {
+            room.p = Number(room.p, r->number[key], "");
+            continue;
+        }
+        int quoted = std::strpbrk(r->text[key], ",\"\r\n") != nullptr;
+        if (quoted)
+            *room.p++ = '"';
+        PutText(&room, r->text[key], CsvPiece);
+        if (quoted)
+            *room.p++ = '"';
     }
-    Put(out, "\r\n");
+    Ensure(&room);
+    room.p = Copy(room.p, "\r\n");
+    CloseRoom(&room);
 }
 
 // The seven texts as a batch has always written them, then the texts of the groups.
