@@ -172,7 +172,8 @@
     for (const edit of edits)
       if (keys.has(edit.id)) edit.value = fieldText(keys.get(edit.id));
     for (const list of lists)
-      if (keys.has(list.id) && take(list, keys.get(list.id))) wasm.PageStore(idOf(list), list.selectedIndex);
+      if (keys.has(list.id) && take(list, keys.get(list.id)))
+        wasm.PageStore(idOf(list), list.selectedIndex);
     let planned = false;
     for (const element of planning) {
       if (!keys.has(element.id)) continue;
@@ -234,52 +235,67 @@
     if (!workers) return;
     // A new version takes over at once: the page it served is reloaded from it.
     if (workers.controller) workers.addEventListener('controllerchange', () => location.reload());
-    addEventListener('load', () => workers.register('sw.js').catch(() => {}));
+    const register = () => workers.register('sw.js').catch(() => {});
+    if (document.readyState === 'complete') register();
+    else addEventListener('load', register);
   }
 
-  for (const input of [...edits, scanner]) {
-    input.autocomplete = 'off';
-    input.spellcheck = false;
-    input.setAttribute('autocapitalize', 'off');
-  }
-  // A keypad with a decimal point where the locale writes one; where it writes a comma,
-  // the full keyboard, since the calculator skips commas as the window does.
-  const decimal = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal');
-  if (decimal && decimal.value === '.')
-    for (const input of [...edits, scanner]) input.inputMode = 'decimal';
-  for (const edit of edits) edit.addEventListener('input', () => { compute.disabled = false; });
-  for (const list of lists) list.addEventListener('change', () => choose(list));
-  compute.addEventListener('click', computeNow);
-  // Enter computes wherever the focus is, as the window's keyboard filter makes it; only a
-  // button keeps Enter to press it, and the planning section and the guide keep theirs.
-  document.addEventListener('keydown', (event) => {
-    if (event.key !== 'Enter' || event.isComposing ||
-        event.target.closest('button, section, dialog')) return;
-    event.preventDefault();
-    computeNow();
-  });
-  for (const element of planning) element.addEventListener('change', plan);
-  byId('help').addEventListener('click', () => byId('guide').showModal());
-  byId('share').addEventListener('click', share);
+  // The calculator, live: its wasm holding the record, and the controls' events.
+  function start() {
+    for (const input of [...edits, scanner]) {
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      input.setAttribute('autocapitalize', 'off');
+    }
+    for (const edit of edits) edit.addEventListener('input', () => { compute.disabled = false; });
+    for (const list of lists) list.addEventListener('change', () => choose(list));
+    compute.addEventListener('click', computeNow);
+    // Enter computes wherever the focus is, as the window's keyboard filter makes it; only a
+    // button keeps Enter to press it, and the planning section and the guide keep theirs.
+    document.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing ||
+          event.target.closest('button, section, dialog')) return;
+      event.preventDefault();
+      computeNow();
+    });
+    for (const element of planning) element.addEventListener('change', plan);
+    byId('help').addEventListener('click', () => byId('guide').showModal());
+    byId('share').addEventListener('click', share);
 
-  const module = new WebAssembly.Module(Uint8Array.from(atob(byId('wasm').textContent.trim()),
-                                                        (c) => c.charCodeAt(0)));
-  const imports = {
-    page: { text, set_text: setText, reject, disable_compute: disableCompute, select },
-    wasi_snapshot_preview1: { proc_exit: () => {} },
-  };
-  wasm = new WebAssembly.Instance(module, imports).exports;
-  wasm._initialize();
-  // The window opens with its start-up texts and choices and its first Compute done; a
-  // link opens with its own.
-  wasm.PageStart();
-  const keys = readLink();
-  if (keys.size) {
-    openLink(keys);
-  } else {
-    link.texts = edits.map((e) => fieldText(e.value));
-    run('PageCompute');
+    const module = new WebAssembly.Module(Uint8Array.from(atob(byId('wasm').textContent.trim()),
+                                                          (c) => c.charCodeAt(0)));
+    const imports = {
+      page: { text, set_text: setText, reject, disable_compute: disableCompute, select },
+      wasi_snapshot_preview1: { proc_exit: () => {} },
+    };
+    wasm = new WebAssembly.Instance(module, imports).exports;
+    wasm._initialize();
+    // The window opens with its start-up texts and choices and its first Compute done; a
+    // link opens with its own.
+    wasm.PageStart();
+    const keys = readLink();
+    if (keys.size) {
+      openLink(keys);
+    } else {
+      link.texts = edits.map((e) => fieldText(e.value));
+      run('PageCompute');
+    }
+    address.textContent = location.href;
+    performance.mark('ready');
+    // A keypad with a decimal point where the locale writes one; where it writes a comma,
+    // the full keyboard, since the calculator skips commas as the window does. The locale's
+    // data takes a while to load: after the first paint, long before a finger gets there.
+    setTimeout(() => {
+      const decimal = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal');
+      if (decimal && decimal.value === '.')
+        for (const input of [...edits, scanner]) input.inputMode = 'decimal';
+    });
   }
-  address.textContent = location.href;
+
+  // The markup already shows what start-up shows, worked out by the same wasm as the page
+  // was built: the first paint need not wait for it. A link's calculation is worked out
+  // before, so that what is painted first is the link's.
+  if (location.hash.length > 1) start();
+  else requestAnimationFrame(() => setTimeout(start));
   joinSite();
 })();

@@ -19,10 +19,13 @@ try {
   console.log('Lighthouse ' + result.lhr.lighthouseVersion + ': ' + Object.values(categories)
     .map((c) => `${c.title} ${Math.round(c.score * 100)}`).join(', '));
   // What kept a score below 100, if anything did.
-  for (const category of Object.values(categories))
-    for (const ref of category.auditRefs)
-      if (ref.weight > 0 && audits[ref.id].score !== null && audits[ref.id].score < 1)
-        console.log(`  ${category.title}: ${audits[ref.id].title} (${audits[ref.id].displayValue ?? audits[ref.id].score})`);
+  for (const category of Object.values(categories)) {
+    for (const { id, weight } of category.auditRefs) {
+      const audit = audits[id];
+      if (weight > 0 && audit.score !== null && audit.score < 1)
+        console.log(`  ${category.title}: ${audit.title} (${audit.displayValue ?? audit.score})`);
+    }
+  }
 } finally {
   await chrome.kill();
   fs.rmSync(profile, { recursive: true, force: true });

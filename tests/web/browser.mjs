@@ -16,10 +16,10 @@ export const ENGINE = process.env.VELORTIN_ENGINE || 'chromium';
 // Chromium over the DevTools protocol and Firefox over WebDriver BiDi, each headless with a
 // fresh profile; WebKit through its WebDriver (see webkit.mjs). Without the network flags
 // this machine's closed network refuses Chromium's own calls.
-export async function launch() {
-  if (ENGINE === 'webkit') return webkit.launch();
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `velortin-${ENGINE}-`));
-  const browser = await puppeteer.launch(ENGINE === 'firefox' ? {
+export async function launch(engine = ENGINE) {
+  if (engine === 'webkit') return webkit.launch();
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `velortin-${engine}-`));
+  const browser = await puppeteer.launch(engine === 'firefox' ? {
     browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile,
   } : {
     executablePath: '/usr/bin/chromium', userDataDir: profile,
