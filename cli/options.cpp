@@ -92,7 +92,8 @@ const char* const SIZE_PROBLEMS[] = {
     "%s: '%s' has no unit; add mm, cm, in, ft or m (as in 36x24mm)",
     "%s: '%s' is not WxHUNIT (as in 36x24mm or 4x5in)",
     "%s: unknown size '%s'; give one of %s, or WxHUNIT as in 36x24mm"};
-const char* const NUMBER_PROBLEMS[] = {nullptr, TOO_LONG, "%s: '%s' is not a number greater than zero"};
+const char* const NUMBER_PROBLEMS[] = {nullptr, TOO_LONG,
+                                       "%s: '%s' is not a number greater than zero"};
 
 int ReadValue(const Option* option, const char* text, char* message)
 {

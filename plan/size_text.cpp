@@ -54,8 +54,9 @@ int ReadSizeText(const char* text, const NamedSize* table, int count, double mm[
     if (unit < 0)
         return READ_NO_UNIT;
     size_t w = (size_t)(x - text);
-    int width = ReadNumberText(text, w, UNIT_TO_MM[unit], &mm[0]);
+    double factor = UNIT_TO_MM[unit];
+    int width = ReadNumberText(text, w, factor, &mm[0]);
     int height = width == READ_TOO_LONG ? READ_TOO_LONG
-                                        : ReadNumberText(x + 1, n - w - 1, UNIT_TO_MM[unit], &mm[1]);
+                                        : ReadNumberText(x + 1, n - w - 1, factor, &mm[1]);
     return height ? height : width;
 }
