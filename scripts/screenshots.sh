@@ -21,7 +21,8 @@ bash scripts/web.sh >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target velortin-calc >/dev/null
 VELORTIN_NATIVE_CALC=build/native/cli/velortin-calc node tests/web/page_test.mjs >/dev/null
-cp build/web/screenshot-900.png docs/screenshot-web.png
-cp build/web/screenshot-360.png docs/screenshot-web-phone.png
+cp build/web/screenshot-light-900.png docs/screenshot-web.png
+cp build/web/screenshot-light-360.png docs/screenshot-web-phone.png
+cp build/web/screenshot-dark-360.png docs/screenshot-web-phone-dark.png
 echo "screenshots: docs/screenshot.png, docs/screenshot-list.png, docs/screenshot-web.png," \
-     "docs/screenshot-web-phone.png"
+     "docs/screenshot-web-phone.png, docs/screenshot-web-phone-dark.png"
