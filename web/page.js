@@ -184,6 +184,9 @@
     link.texts = edits.map((e) => fieldText(e.value));
     link.planning = [original.value, print.value, fit.value];
     link.planned = planned && keys.get('step') !== 'compute';
+    // The markup's start-up results are not the link's: a link the calculator refuses
+    // shows none.
+    for (const shown of document.querySelectorAll('output, #plan_warning')) shown.textContent = '';
     if (link.planned) {
       run('PagePlan', original.selectedIndex - 1, print.selectedIndex - 1, fit.selectedIndex);
     } else {

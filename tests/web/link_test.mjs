@@ -94,4 +94,9 @@ test('a broken link opens what it can, quietly', async () => {
     assert.deepEqual(await shown(page), expected, fragment.slice(0, 80));
     await page.close();
   }
+  // A text the calculator refuses is marked, and no results stand beside it.
+  const page = await fresh(base + '#input_width=abc&output_width=12');
+  assert.deepEqual(await state(page), { texts: 'abc|36.0|12||10.0||', compute: 'off',
+    marked: 102, message: 'Physical dimensions must be > 0.0', focus: 102 });
+  await page.close();
 });
