@@ -23,6 +23,8 @@ export async function launch(engine = ENGINE) {
     browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile,
   } : {
     executablePath: '/usr/bin/chromium', userDataDir: profile,
+    // As a user's browser does, it throttles a page that changes its address too often.
+    ignoreDefaultArgs: ['--disable-ipc-flooding-protection'],
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });

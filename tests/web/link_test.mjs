@@ -81,6 +81,22 @@ test('the address carries the calculation, whatever the last step was', async ()
   await page.close();
 });
 
+test('the address keeps up with many quick choices', async () => {
+  const page = await fresh(base);
+  // Far more than the 200 address changes a browser applies in quick succession.
+  const last = await page.evaluate(() => {
+    const list = document.getElementById('output_units');
+    for (let i = 0; i <= 300; i++) {
+      list.selectedIndex = i % 5;
+      list.dispatchEvent(new Event('change'));
+    }
+    return list.value;
+  });
+  await page.evaluate(() => new Promise((done) => setTimeout(done, 400)));
+  assert.match(await page.evaluate(() => location.hash), new RegExp(`&output_units=${last}&`));
+  await page.close();
+});
+
 test('a broken link opens what it can, quietly', async () => {
   const long = '1' + '9'.repeat(299);
   for (const [fragment, same] of [
