@@ -296,9 +296,10 @@
   }
 
   // The markup already shows what start-up shows, worked out by the same wasm as the page
-  // was built: the first paint need not wait for it. A link's calculation is worked out
-  // before, so that what is painted first is the link's.
+  // was built: the first paint need not wait for it (a second frame's callback comes after
+  // the first frame is painted). A link's calculation is worked out before, so that what is
+  // painted first is the link's.
   if (location.hash.length > 1) start();
-  else requestAnimationFrame(() => setTimeout(start));
+  else requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(start)));
   joinSite();
 })();

@@ -40,7 +40,20 @@ export async function launch(engine = ENGINE) {
 // A fresh page at url; problems collects every request that leaves the page and every
 // console error or uncaught exception.
 export async function open(browser, url = 'file://' + PAGE, problems = []) {
-  if (browser.open) return browser.open(url, problems);
+  const page = browser.open ? await browser.open(url, problems)
+                            : await opened(browser, url, problems);
+  // The calculator goes live just after the first paint: wait for it, as a user cannot
+  // tell the difference but a test would.
+  await page.evaluate(() => new Promise((done) => {
+    const live = () => !document.querySelector('script') ||
+                       performance.getEntriesByName('ready').length;
+    const wait = () => (live() ? done() : setTimeout(wait, 5));
+    wait();
+  }));
+  return page;
+}
+
+async function opened(browser, url, problems) {
   const page = await browser.newPage();
   const address = new URL(url);
   address.hash = '';
