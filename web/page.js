@@ -79,11 +79,12 @@
 
   // The link: what the results shown were made from. The texts are kept as the step that
   // made them read them (Compute rewrites them rounded), the planning as last applied.
-  const link = { texts: edits.map((e) => e.value), planning: ['', '', 'inside'], planned: false };
+  const fieldText = (value) => [...value].slice(0, FIELD_MAX).join('');
+  // The five texts as the core reads them now.
+  const texts = () => edits.map((e) => fieldText(e.value));
+  const link = { texts: texts(), planning: ['', '', 'inside'], planned: false };
   const address = byId('address');
   let pending = 0;
-
-  const fieldText = (value) => [...value].slice(0, FIELD_MAX).join('');
 
   function fragment() {
     const pairs = edits.map((edit, i) => [edit.id, link.texts[i]]);
@@ -111,8 +112,8 @@
     byId('shared').textContent = '';
   }
 
-  function remember(texts, planned) {
-    link.texts = texts;
+  function remember(read, planned) {
+    link.texts = read;
     link.planned = planned;
     if (planned) link.planning = [original.value, print.value, fit.value];
     if (!pending) pending = setTimeout(writeLink, 250);
@@ -125,22 +126,22 @@
   }
 
   function computeNow() {
-    const texts = edits.map((e) => fieldText(e.value));
-    if (run('PageCompute') === 0) remember(texts, false);
+    const read = texts();
+    if (run('PageCompute') === 0) remember(read, false);
   }
 
   function choose(list) {
     wasm.PageChoose(idOf(list), list.selectedIndex);
     compute.disabled = false;
-    remember(edits.map((e) => fieldText(e.value)), false);
+    remember(texts(), false);
   }
 
   // The named sizes by their place in the core's tables, after each list's own first item.
   function plan() {
-    const texts = edits.map((e) => fieldText(e.value));
+    const read = texts();
     if (run('PagePlan', original.selectedIndex - 1, print.selectedIndex - 1,
             fit.selectedIndex) === 0)
-      remember(texts, true);
+      remember(read, true);
   }
 
   // A link's keys, each decoded on its own: one that cannot be is left out, and of a key
@@ -181,7 +182,7 @@
       else if (!take(element, keys.get(element.id))) continue;
       planned = true;
     }
-    link.texts = edits.map((e) => fieldText(e.value));
+    link.texts = texts();
     link.planning = [original.value, print.value, fit.value];
     link.planned = planned && keys.get('step') !== 'compute';
     // The markup's start-up results are not the link's: a link the calculator refuses
@@ -280,7 +281,7 @@
     if (keys.size) {
       openLink(keys);
     } else {
-      link.texts = edits.map((e) => fieldText(e.value));
+      link.texts = texts();
       run('PageCompute');
     }
     address.textContent = location.href;

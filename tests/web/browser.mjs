@@ -1,9 +1,11 @@
 // velortin.html in the engine VELORTIN_ENGINE names (Debian's chromium by default,
 // firefox-esr, or WebKitGTK): launching, the page's state read back, and every request and
 // console message watched.
+import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import * as webkit from './webkit.mjs';
 
@@ -64,6 +66,28 @@ async function opened(browser, url, problems) {
   page.on('pageerror', (e) => problems.push('exception ' + e.message));
   await page.goto(url);
   return page;
+}
+
+// One browser for a file of tests, and the problems of all the pages it opens, which must
+// be none when the tests are done.
+export function sharedBrowser(engine) {
+  const shared = {
+    problems: [],
+    open: (url) => open(shared.browser, url, shared.problems),
+  };
+  before(async () => { shared.browser = await launch(engine); });
+  after(async () => {
+    await shared.browser.close();
+    assert.deepEqual(shared.problems, [], 'requests that left the page, or console errors');
+  });
+  return shared;
+}
+
+// Everything a page shows of the calculation, and its choices, by id; only picks the ids.
+export async function shown(page, only = /./) {
+  const all = await page.evaluate(() => [...document.querySelectorAll(
+    'input, select, output, #plan_warning')].map((e) => [e.id, e.value ?? e.textContent]));
+  return Object.fromEntries(all.filter(([id]) => only.test(id)));
 }
 
 // The seven texts, Compute's state, the marked field and the one with the focus.

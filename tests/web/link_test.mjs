@@ -4,33 +4,19 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { choose, launch, open, retype, state } from './browser.mjs';
+import { test } from 'node:test';
+import { choose, open, retype, sharedBrowser, shown, state } from './browser.mjs';
 
 const SITE = process.env.VELORTIN_SITE || 'build/web/site';
 const NATIVE = process.env.VELORTIN_NATIVE_CALC || 'build/native/cli/velortin-calc';
 const calc = (...args) => spawnSync(NATIVE, args, { encoding: 'latin1' }).stdout;
 const base = 'file://' + path.resolve(SITE, 'velortin.html');
-let browser;
-const problems = [];
-
-before(async () => { browser = await launch(); });
-after(async () => {
-  await browser.close();
-  assert.deepEqual(problems, [], 'requests that left the page, or console errors');
-});
+const shared = sharedBrowser();
 
 // A fresh load, even where only the fragment differs from the page open before.
 async function fresh(url) {
-  await (await open(browser, 'about:blank')).close();
-  return open(browser, url, problems);
-}
-
-// Everything the page shows of the calculation, and its choices.
-async function shown(page, only = /./) {
-  const all = await page.evaluate(() => [...document.querySelectorAll(
-    'input, select, output, #plan_warning')].map((e) => [e.id, e.value ?? e.textContent]));
-  return Object.fromEntries(all.filter(([id]) => only.test(id)));
+  await (await open(shared.browser, 'about:blank')).close();
+  return shared.open(url);
 }
 
 test('a link opens the calculation that velortin-calc gives', async () => {

@@ -6,20 +6,14 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { choose, launch, open, PAGE, retype, SEVEN, state } from './browser.mjs';
+import { test } from 'node:test';
+import { choose, PAGE, retype, SEVEN, sharedBrowser, state } from './browser.mjs';
 
 const NATIVE = process.env.VELORTIN_NATIVE_CALC || 'build/native/cli/velortin-calc';
 const calc = (...args) => spawnSync(NATIVE, args, { encoding: 'latin1' });
 const strings = Object.fromEntries([...fs.readFileSync('resources/strings.h', 'utf8')
   .matchAll(/#define (\w+) "(.*)"/g)].map((m) => [m[1], m[2]]));
-let browser;
-const problems = [];
-before(async () => { browser = await launch(); });
-after(async () => {
-  await browser.close();
-  assert.deepEqual(problems, [], 'requests that left the page, or console errors');
-});
+const shared = sharedBrowser();
 
 async function pick(page, id, value) {
   await choose(page, '#' + id, await page.$eval(`#${id}`, (e, v) => [...e.options]
@@ -27,7 +21,7 @@ async function pick(page, id, value) {
 }
 
 test('planning fills the fields as velortin-calc does', async () => {
-  const page = await open(browser, undefined, problems);
+  const page = await shared.open();
   await pick(page, 'original', '6x7');
   await pick(page, 'print', 'a3');
   await pick(page, 'fit', 'fill');
@@ -49,7 +43,7 @@ test('planning fills the fields as velortin-calc does', async () => {
 });
 
 test('long texts are read to 254 characters, and other scripts are rejected cleanly', async () => {
-  const page = await open(browser, undefined, problems);
+  const page = await shared.open();
   const first = '2' + '0'.repeat(253);
   await retype(page, '#input_width', '');
   await page.keyboard.sendCharacter(first + '7'.repeat(745) + 'x');
@@ -69,7 +63,7 @@ test('long texts are read to 254 characters, and other scripts are rejected clea
 });
 
 test('Help shows the guide and Escape closes it; the printer type changes the label', async () => {
-  const page = await open(browser, undefined, problems);
+  const page = await shared.open();
   await page.click('#help');
   // The guide's paragraphs for both, and the page's own in place of the window's.
   const guide = fs.readFileSync('resources/guide.txt', 'utf8').trim().split('\n\n')
@@ -91,7 +85,7 @@ test('Help shows the guide and Escape closes it; the printer type changes the la
 test('no accessibility violations in light and dark, at a phone\'s width and a desktop\'s',
      async () => {
   const axe = fs.readFileSync('tests/web/node_modules/axe-core/axe.min.js', 'utf8');
-  const page = await open(browser, undefined, problems);
+  const page = await shared.open();
   // Everything the page can show, the planning's lines and its warning included.
   await pick(page, 'original', '6x7');
   await pick(page, 'print', 'a3');
@@ -126,7 +120,7 @@ test('served over HTTP it works the same, with nothing fetched but the page', as
   });
   await new Promise((done) => server.listen(0, '127.0.0.1', done));
   const url = `http://127.0.0.1:${server.address().port}/velortin.html`;
-  const page = await open(browser, url, problems);
+  const page = await shared.open(url);
   assert.equal((await state(page)).texts, '24.0|36.0|8.00|12.00|10.00|1741.7|1646 x 2469');
   await page.close();
   server.close();

@@ -6,7 +6,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { launch, open, retype, state } from './browser.mjs';
+import { launch, open, retype, shown, state } from './browser.mjs';
 
 const SITE = process.env.VELORTIN_SITE || 'build/web/site';
 const root = fs.mkdtempSync(path.join(os.tmpdir(), 'velortin-site-'));
@@ -33,12 +33,6 @@ async function serve() {
 function stop() {
   server.kill();
   return new Promise((done) => server.once('exit', done));
-}
-
-// Everything a page shows of the calculation, and its choices.
-function shown(page) {
-  return page.evaluate(() => [...document.querySelectorAll(
-    'input, select, output, #plan_warning')].map((e) => e.value ?? e.textContent));
 }
 
 before(async () => {
